@@ -1,0 +1,107 @@
+# Cross build of the two Windows programs and their tests (run through Wine).
+enable_language(RC)
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}")
+
+set(WIN_DEFINES UNICODE _UNICODE NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+set(WIN_LIBS wbemuuid taskschd pdh iphlpapi wlanapi psapi wininet version winmm
+             gdiplus comctl32 shell32 ole32 oleaut32 uuid uxtheme)
+
+function(orvanel_win_defaults target)
+  target_compile_definitions(${target} PUBLIC ${WIN_DEFINES})
+  target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-multichar -Wno-cast-function-type
+                                           -Wno-missing-field-initializers)
+endfunction()
+
+function(orvanel_glob out)
+  set(files)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB _f CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND files ${_f})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# Platform-neutral core, cross-compiled.
+add_library(orvanel_core STATIC ${CORE_SOURCES})
+orvanel_win_defaults(orvanel_core)
+
+# Win32 code shared by both programs: framework, settings, collectors.
+orvanel_glob(SHARED_SOURCES framework settings collectors)
+add_library(orvanel_shared STATIC ${SHARED_SOURCES})
+orvanel_win_defaults(orvanel_shared)
+target_link_libraries(orvanel_shared PUBLIC orvanel_core ${WIN_LIBS})
+
+# The main program's own windows and services. Its entry object lives in
+# app/OrvanelMain.cpp so that tests can link everything else.
+orvanel_glob(MAIN_SOURCES app smart pages widgets services)
+list(FILTER MAIN_SOURCES EXCLUDE REGEX "/app/OrvanelMain\\.cpp$")
+add_library(orvanel_main STATIC ${MAIN_SOURCES})
+orvanel_win_defaults(orvanel_main)
+target_link_libraries(orvanel_main PUBLIC orvanel_shared)
+
+add_library(orvanel_res OBJECT ${CMAKE_SOURCE_DIR}/resources/orvanel.rc)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/orvanel.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h")
+
+add_executable(orvanel WIN32 ${CMAKE_SOURCE_DIR}/app/OrvanelMain.cpp $<TARGET_OBJECTS:orvanel_res>)
+orvanel_win_defaults(orvanel)
+target_link_libraries(orvanel PRIVATE orvanel_main)
+target_link_options(orvanel PRIVATE -static -municode -mwindows)
+
+# Language files ship next to the program.
+file(GLOB LANGUAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/lang/*.lng)
+foreach(lng IN LISTS LANGUAGE_FILES)
+  get_filename_component(name ${lng} NAME)
+  configure_file(${lng} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name} COPYONLY)
+endforeach()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/Extra.cmake)
+  include(${CMAKE_SOURCE_DIR}/cmake/Extra.cmake)
+endif()
+
+# ---- tests ---------------------------------------------------------------
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# In-process tests: each tests/wine/<name>_test.cpp becomes its own program,
+# linked with everything the main program has (resources included).
+file(GLOB WINE_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/support/*.cpp)
+add_library(wine_test_support STATIC ${WINE_SUPPORT})
+orvanel_win_defaults(wine_test_support)
+target_link_libraries(wine_test_support PUBLIC orvanel_main GTest::gtest GTest::gmock)
+
+file(GLOB WINE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+foreach(src IN LISTS WINE_TESTS)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(wine_${name} ${src} $<TARGET_OBJECTS:orvanel_res>)
+  orvanel_win_defaults(wine_${name})
+  target_link_libraries(wine_${name} PRIVATE wine_test_support GTest::gtest_main)
+  target_link_options(wine_${name} PRIVATE -static)
+  target_compile_definitions(wine_${name} PRIVATE CORPUS_DIR="${CORPUS_DIR}")
+  gtest_discover_tests(wine_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       PROPERTIES TIMEOUT 60)
+endforeach()
+
+# End-to-end tests: programs that start orvanel.exe (found next to them) as
+# a separate process with a private settings folder and inspect its windows.
+file(GLOB E2E_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/support/*.cpp)
+add_library(e2e_support STATIC ${E2E_SUPPORT})
+orvanel_win_defaults(e2e_support)
+target_link_libraries(e2e_support PUBLIC orvanel_core GTest::gtest ${WIN_LIBS})
+
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_test.cpp)
+foreach(src IN LISTS E2E_TESTS)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(e2e_${name} ${src})
+  orvanel_win_defaults(e2e_${name})
+  target_link_libraries(e2e_${name} PRIVATE e2e_support GTest::gtest_main)
+  target_link_options(e2e_${name} PRIVATE -static)
+  add_dependencies(e2e_${name} orvanel)
+  gtest_discover_tests(e2e_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       PROPERTIES TIMEOUT 120 RESOURCE_LOCK desktop)
+endforeach()
