@@ -58,8 +58,13 @@ foreach(lng IN LISTS LANGUAGE_FILES)
   configure_file(${lng} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name} COPYONLY)
 endforeach()
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/Extra.cmake)
-  include(${CMAKE_SOURCE_DIR}/cmake/Extra.cmake)
+# Console diagnostic: prints what every collector reports on this machine.
+file(GLOB FACTS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/facts/*.cpp)
+if(FACTS_SOURCES)
+  add_executable(orvanel-facts ${FACTS_SOURCES})
+  orvanel_win_defaults(orvanel-facts)
+  target_link_libraries(orvanel-facts PRIVATE orvanel_shared)
+  target_link_options(orvanel-facts PRIVATE -static -municode)
 endif()
 
 # ---- tests ---------------------------------------------------------------
