@@ -110,3 +110,13 @@ foreach(src IN LISTS E2E_TESTS)
   gtest_discover_tests(e2e_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                        PROPERTIES TIMEOUT 120 RESOURCE_LOCK desktop)
 endforeach()
+
+# Checks that compare what the Windows programs report with what Linux says
+# about the same machine: tests/e2e/<name>_check.py, run with the build's
+# program folder as argument (they start programs through scripts/wine-run).
+file(GLOB HOST_CHECKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*_check.py)
+foreach(py IN LISTS HOST_CHECKS)
+  get_filename_component(name ${py} NAME_WE)
+  add_test(NAME ${name} COMMAND python3 ${py} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 180 RESOURCE_LOCK desktop)
+endforeach()
