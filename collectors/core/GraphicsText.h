@@ -1,0 +1,8 @@
+#pragma once
+// Texts of the video adapter facts.
+#include <cstdint>
+#include <string>
+
+// "%u MBytes" of the adapter's memory in whole MiB. WMI reports the size as a
+// 32-bit byte count, so adapters of 4 GiB or more read at most 4095 MBytes.
+std::wstring AdapterMemoryText(uint32_t bytes);
