@@ -1,0 +1,171 @@
+#include "collectors/WmiQuery.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <wbemidl.h>
+
+#include "collectors/WmiVariant.h"
+
+namespace {
+
+// Owns one reference of a COM interface.
+template <typename T>
+class ComRef {
+public:
+    ComRef() = default;
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    ~ComRef() { Reset(); }
+    T** Put() {
+        Reset();
+        return &p_;
+    }
+    T* operator->() const { return p_; }
+    T* Get() const { return p_; }
+    void Reset() {
+        if (p_ != nullptr) p_->Release();
+        p_ = nullptr;
+    }
+
+private:
+    T* p_ = nullptr;
+};
+
+// Pairs the successful CoInitializeEx with its CoUninitialize. Declared
+// before the interfaces so they are released while COM is still up.
+class ComApartment {
+public:
+    ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (ok_) CoUninitialize();
+    }
+    bool ok() const { return ok_; }
+
+private:
+    bool ok_;
+};
+
+class ObjectRow : public WmiRow {
+public:
+    explicit ObjectRow(IWbemClassObject* object) : object_(object) {}
+    WmiValue Get(const wchar_t* property) const override {
+        VARIANT v;
+        VariantInit(&v);
+        // A property the class does not have fails with WBEM_E_NOT_FOUND.
+        if (FAILED(object_->Get(property, 0, &v, nullptr, nullptr))) return WmiValue::Null();
+        WmiValue value = WmiValueFromVariant(v);
+        VariantClear(&v);
+        return value;
+    }
+
+private:
+    IWbemClassObject* object_;
+};
+
+class Bstr {
+public:
+    explicit Bstr(const wchar_t* s) : b_(SysAllocString(s)) {}
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    ~Bstr() { SysFreeString(b_); }
+    BSTR Get() const { return b_; }
+
+private:
+    BSTR b_;
+};
+
+bool RunQuery(const std::wstring& wql, const WmiRowCallback& onRow) {
+    ComApartment com;
+    if (!com.ok()) return false;
+
+    HRESULT hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
+                                      RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
+    // Process security can be set only once; whoever set it first (an earlier
+    // query while another thread kept COM loaded, or another component)
+    // already made the choice, and the query works with it.
+    if (FAILED(hr) && hr != RPC_E_TOO_LATE) return false;
+
+    ComRef<IWbemLocator> locator;
+    if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
+                                reinterpret_cast<void**>(locator.Put()))))
+        return false;
+
+    Bstr ns(L"ROOT\\CIMV2");
+    ComRef<IWbemServices> services;
+    if (FAILED(locator->ConnectServer(ns.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.Put())))
+        return false;
+
+    if (FAILED(CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
+                                 RPC_C_AUTHN_LEVEL_CALL, RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE)))
+        return false;
+
+    Bstr language(L"WQL");
+    Bstr query(wql.c_str());
+    ComRef<IEnumWbemClassObject> rows;
+    if (FAILED(services->ExecQuery(language.Get(), query.Get(),
+                                   WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, rows.Put())))
+        return false;
+
+    for (;;) {
+        ComRef<IWbemClassObject> object;
+        ULONG returned = 0;
+        rows->Next(WBEM_INFINITE, 1, object.Put(), &returned);
+        if (returned == 0 || object.Get() == nullptr) break;
+        onRow(ObjectRow(object.Get()));
+    }
+    return true;
+}
+
+}  // namespace
+
+WmiValue WmiValueFromVariant(const VARIANT& v) {
+    switch (V_VT(&v)) {
+        case VT_BSTR: return WmiValue::Text(V_BSTR(&v) ? std::wstring(V_BSTR(&v), SysStringLen(V_BSTR(&v))) : L"");
+        case VT_I4: return WmiValue::Int32(V_I4(&v));
+        case VT_INT: return WmiValue::Int32(V_INT(&v));
+        case VT_UI4: return WmiValue::UInt32(V_UI4(&v));
+        case VT_UINT: return WmiValue::UInt32(V_UINT(&v));
+        case VT_I8: return WmiValue::Int64(V_I8(&v));
+        case VT_UI8: return WmiValue::UInt64(V_UI8(&v));
+        case VT_I1: return WmiValue::SmallInt(V_I1(&v));
+        case VT_UI1: return WmiValue::SmallInt(V_UI1(&v));
+        case VT_I2: return WmiValue::SmallInt(V_I2(&v));
+        case VT_UI2: return WmiValue::SmallInt(V_UI2(&v));
+        case VT_EMPTY:
+        case VT_NULL: return WmiValue::Null();
+        default: return WmiValue::Other();
+    }
+}
+
+bool WmiQuery(const std::wstring& wql, const WmiRowCallback& onRow) {
+    try {
+        return RunQuery(wql, onRow);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool WmiDateTime(const WmiValue& v, CalendarFields* local) {
+    uint64_t utc = 0;
+    if (v.kind != WmiValue::Kind::Text || !ParseCimDateTime(v.text, &utc)) return false;
+    FILETIME ft;
+    ft.dwLowDateTime = static_cast<DWORD>(utc);
+    ft.dwHighDateTime = static_cast<DWORD>(utc >> 32);
+    SYSTEMTIME utcTime, localTime;
+    // The zone rules in force at that instant, not today's offset.
+    if (!FileTimeToSystemTime(&ft, &utcTime) || !SystemTimeToTzSpecificLocalTime(nullptr, &utcTime, &localTime))
+        return false;
+    CalendarFields f;
+    f.year = localTime.wYear;
+    f.month = localTime.wMonth;
+    f.day = localTime.wDay;
+    f.hour = localTime.wHour;
+    f.minute = localTime.wMinute;
+    f.second = localTime.wSecond;
+    f.weekday = localTime.wDayOfWeek;
+    f.yearDay = static_cast<int>(DaysFromCivil(f.year, f.month, f.day) - DaysFromCivil(f.year, 1, 1));
+    *local = f;
+    return true;
+}
