@@ -1,0 +1,22 @@
+#pragma once
+// Physical drives as WMI lists them (gathered once, at construction) and the
+// idle time of all disks together.
+#include <memory>
+
+#include "collectors/core/StorageDriveLists.h"
+#include "framework/CObject.h"
+
+class CPdhСounter;
+
+class CHardwareStorage : public CObject, public StorageDriveLists {
+public:
+    CHardwareStorage();
+    ~CHardwareStorage() override;
+
+    // Percentage of time all physical disks were idle since the previous
+    // call, or -1. Activity is 100 minus this.
+    int GetIdleTime();
+
+private:
+    std::unique_ptr<CPdhСounter> m_idle;
+};
