@@ -1,0 +1,40 @@
+#include "smart/core/DriveDisplay.h"
+
+#include "common/Format.h"
+
+std::wstring FormatSizeText(uint64_t capacity) {
+    std::wstring text = Format(L"%.2f GB", static_cast<double>(capacity) / 1000000000.0);
+    const std::wstring unit = L" GB";
+    std::wstring number = text.substr(0, text.size() - unit.size());
+    if (number.find(L'.') != std::wstring::npos) {
+        while (!number.empty() && number.back() == L'0') number.pop_back();
+        if (!number.empty() && number.back() == L'.') number.pop_back();
+    }
+    return number + unit;
+}
+
+std::wstring FormatDriveItemText(const DriveInfo& info) {
+    return Format(L"(%d)", info.DriveNumber) +
+           Format(L" %ls : %ls", info.Model.c_str(), FormatSizeText(info.Capacity).c_str());
+}
+
+std::wstring FormatHealthText(const HealthStatus& health) {
+    const bool verdict = health.Text.find(L"Warning") != std::wstring::npos ||
+                         health.Text.find(L"Bad") != std::wstring::npos;
+    if (health.Percent == 100 && verdict) return health.Text;
+    return Format(L"%ls (%d%%)", health.Text.c_str(), health.Percent);
+}
+
+RowSeverity GetRowSeverity(const SmartAttribute& a, int accessKind) {
+    if (accessKind == kAccessNvme) return a.Id == 1 && a.Raw != 0 ? kSeverityFailing : kSeverityNormal;
+    if (a.Threshold != 0 && a.Current <= a.Threshold) return kSeverityFailing;
+    if ((a.Id == 5 || a.Id == 197 || a.Id == 198) && a.Raw != 0) return kSeverityWarning;
+    return kSeverityNormal;
+}
+
+std::array<std::wstring, 6> FormatAttributeRow(const SmartAttribute& a, int accessKind) {
+    const bool nvme = accessKind == kAccessNvme;
+    auto value = [&](uint8_t v) { return nvme ? std::wstring(L"---") : Format(L"%d", v); };
+    return {Format(L"%02X", a.Id),   a.Name,       value(a.Current), value(a.Worst), value(a.Threshold),
+            Format(L"%012llX", static_cast<unsigned long long>(a.Raw))};
+}

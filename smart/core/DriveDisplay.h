@@ -1,0 +1,33 @@
+#pragma once
+// The pieces of text and the row colouring the S.M.A.R.T. window shows for
+// a drive; the window only places them.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "smart/core/DriveInfo.h"
+#include "smart/core/HealthStatus.h"
+
+// Decimal gigabytes with at most two decimals and no trailing zeros:
+// 500.11 GB, 500.1 GB, 500 GB.
+std::wstring FormatSizeText(uint64_t capacity);
+
+// The drive combo's item text: "(n) model : size".
+std::wstring FormatDriveItemText(const DriveInfo& info);
+
+// "Good (100%)", "Warning (98%)"; a warning or bad verdict at a full 100
+// percent shows its text alone, since the percentage would contradict it.
+std::wstring FormatHealthText(const HealthStatus& health);
+
+enum RowSeverity : int {
+    kSeverityNormal = 0,
+    kSeverityWarning = 1,  // sector trouble counted in the raw value
+    kSeverityFailing = 2,  // at or below its threshold, or an NVMe critical warning
+};
+
+RowSeverity GetRowSeverity(const SmartAttribute& attribute, int accessKind);
+
+// The six columns of an attribute row: id (hex), name, current, worst,
+// threshold ("---" for NVMe, whose entries have no normalised values) and
+// the raw value as twelve hex digits.
+std::array<std::wstring, 6> FormatAttributeRow(const SmartAttribute& attribute, int accessKind);
