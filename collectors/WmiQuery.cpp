@@ -4,6 +4,7 @@
 #include <objbase.h>
 #include <wbemidl.h>
 
+#include "collectors/LocalTime.h"
 #include "collectors/WmiVariant.h"
 
 namespace {
@@ -150,22 +151,5 @@ bool WmiQuery(const std::wstring& wql, const WmiRowCallback& onRow) {
 bool WmiDateTime(const WmiValue& v, CalendarFields* local) {
     uint64_t utc = 0;
     if (v.kind != WmiValue::Kind::Text || !ParseCimDateTime(v.text, &utc)) return false;
-    FILETIME ft;
-    ft.dwLowDateTime = static_cast<DWORD>(utc);
-    ft.dwHighDateTime = static_cast<DWORD>(utc >> 32);
-    SYSTEMTIME utcTime, localTime;
-    // The zone rules in force at that instant, not today's offset.
-    if (!FileTimeToSystemTime(&ft, &utcTime) || !SystemTimeToTzSpecificLocalTime(nullptr, &utcTime, &localTime))
-        return false;
-    CalendarFields f;
-    f.year = localTime.wYear;
-    f.month = localTime.wMonth;
-    f.day = localTime.wDay;
-    f.hour = localTime.wHour;
-    f.minute = localTime.wMinute;
-    f.second = localTime.wSecond;
-    f.weekday = localTime.wDayOfWeek;
-    f.yearDay = static_cast<int>(DaysFromCivil(f.year, f.month, f.day) - DaysFromCivil(f.year, 1, 1));
-    *local = f;
-    return true;
+    return LocalCalendarFromUtc(utc, local);
 }

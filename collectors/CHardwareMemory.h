@@ -1,0 +1,31 @@
+#pragma once
+// Installed memory modules (from WMI, gathered once at construction), the
+// memory type with the SMBIOS holder as fallback, installed size and load.
+#include <cstdint>
+#include <string>
+
+#include "framework/CObject.h"
+
+class CDumpSMBIOS;
+
+class CHardwareMemory : public CObject {
+public:
+    // `smbios` is the holder filled at start-up (may be null where there is
+    // none); it must outlive this object.
+    explicit CHardwareMemory(const CDumpSMBIOS* smbios);
+    ~CHardwareMemory() override = default;
+
+    // Facts of the last module WMI reported.
+    std::wstring FormFactor;
+    std::wstring MemoryTypeText;
+    uint32_t ConfiguredClock = 0;
+
+    std::wstring GetMemoryType() const;
+    // "%u MBytes" of the physically installed memory ("0 MBytes" if unknown).
+    std::wstring GetInstalledMemory() const;
+    // Percentage of physical memory in use, -1 when the system cannot say.
+    int GetMemoryLoad() const;
+
+private:
+    const CDumpSMBIOS* m_smbios;
+};
