@@ -42,16 +42,21 @@ add_library(orvanel_main STATIC ${MAIN_SOURCES})
 orvanel_win_defaults(orvanel_main)
 target_link_libraries(orvanel_main PUBLIC orvanel_shared)
 
+# windres reports no dependencies: rebuild when any resource file changes.
+file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.h ${CMAKE_SOURCE_DIR}/resources/*.rc
+     ${CMAKE_SOURCE_DIR}/resources/*.ico ${CMAKE_SOURCE_DIR}/resources/*.png ${CMAKE_SOURCE_DIR}/resources/*.ttf
+     ${CMAKE_SOURCE_DIR}/resources/*.manifest)
 add_library(orvanel_res OBJECT ${CMAKE_SOURCE_DIR}/resources/orvanel.rc)
-set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/orvanel.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/resource.h")
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/orvanel.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
 
 add_executable(orvanel WIN32 ${CMAKE_SOURCE_DIR}/app/OrvanelMain.cpp $<TARGET_OBJECTS:orvanel_res>)
 orvanel_win_defaults(orvanel)
 target_link_libraries(orvanel PRIVATE orvanel_main)
 target_link_options(orvanel PRIVATE -static -municode -mwindows)
 
-# Language files ship next to the program.
+# Language files and the embedded font's licence ship next to the program.
+configure_file(${CMAKE_SOURCE_DIR}/resources/SebastianGothicNBP-LICENSE.txt
+               ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/SebastianGothicNBP-LICENSE.txt COPYONLY)
 file(GLOB LANGUAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/lang/*.lng)
 foreach(lng IN LISTS LANGUAGE_FILES)
   get_filename_component(name ${lng} NAME)
@@ -76,7 +81,10 @@ include(GoogleTest)
 # In-process tests: each tests/wine/<name>_test.cpp becomes its own program,
 # linked with everything the main program has (resources included).
 file(GLOB WINE_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/support/*.cpp)
-add_library(wine_test_support STATIC ${WINE_SUPPORT})
+list(FILTER WINE_SUPPORT EXCLUDE REGEX "/TestSupport\\.cpp$")
+# An object library: every support object (the test's application object
+# among them) is linked into each test program, referenced or not.
+add_library(wine_test_support OBJECT ${WINE_SUPPORT} ${CMAKE_SOURCE_DIR}/tests/wine/support/TestSupport.cpp)
 orvanel_win_defaults(wine_test_support)
 target_link_libraries(wine_test_support PUBLIC orvanel_main GTest::gtest GTest::gmock)
 
@@ -95,7 +103,8 @@ endforeach()
 # End-to-end tests: programs that start orvanel.exe (found next to them) as
 # a separate process with a private settings folder and inspect its windows.
 file(GLOB E2E_SUPPORT CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/support/*.cpp)
-add_library(e2e_support STATIC ${E2E_SUPPORT})
+list(FILTER E2E_SUPPORT EXCLUDE REGEX "/Process\\.cpp$")
+add_library(e2e_support OBJECT ${E2E_SUPPORT} ${CMAKE_SOURCE_DIR}/tests/e2e/support/Process.cpp)
 orvanel_win_defaults(e2e_support)
 target_link_libraries(e2e_support PUBLIC orvanel_core GTest::gtest ${WIN_LIBS})
 

@@ -1,0 +1,87 @@
+#include "app/COrvanelApp.h"
+
+#include <commctrl.h>
+
+#include "app/COrvanelDlg.h"
+#include "resources/resource.h"
+
+namespace {
+const wchar_t kEmbeddedFontFace[] = L"Sebastian Gothic NBP";
+const wchar_t kInstanceMutex[] = L"VelmoraOrvanelMutex";
+}  // namespace
+
+COrvanelApp* GetApp() { return static_cast<COrvanelApp*>(AfxGetApp()); }
+
+COrvanelApp::COrvanelApp() = default;
+COrvanelApp::~COrvanelApp() = default;
+
+void COrvanelApp::SetAppFont(const std::wstring& fontName) {
+    if (fontName.empty()) {
+        m_appFont.Reset();
+        return;
+    }
+    if (fontName != kEmbeddedFontFace) return;
+
+    HMODULE module = ::GetModuleHandleW(nullptr);
+    HRSRC res = ::FindResourceW(module, MAKEINTRESOURCEW(IDR_FONT), RT_FONT);
+    if (!res) return;
+    HGLOBAL loaded = ::LoadResource(module, res);
+    void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+    DWORD size = ::SizeofResource(module, res);
+    if (!bytes || size == 0) return;
+    DWORD fonts = 0;
+    if (!::AddFontMemResourceEx(bytes, size, nullptr, &fonts)) return;
+    if (m_appFont) return;
+
+    LOGFONTW lf{};
+    lf.lfHeight = 14;
+    wcsncpy(lf.lfFaceName, fontName.c_str(), LF_FACESIZE - 1);
+    m_appFont.Reset(::CreateFontIndirectW(&lf));
+}
+
+BOOL COrvanelApp::InitInstance() {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_DATE_CLASSES |
+                                              ICC_USEREX_CLASSES | ICC_COOL_CLASSES | ICC_INTERNET_CLASSES |
+                                              ICC_PAGESCROLLER_CLASS | ICC_NATIVEFNTCTL_CLASS | ICC_LINK_CLASS};
+    ::InitCommonControlsEx(&icc);
+
+    wchar_t appData[260] = {};
+    ::ExpandEnvironmentStringsW(L"%APPDATA%", appData, 260);
+    std::wstring path = appData;
+    path += L"\\Velmora";
+    ::CreateDirectoryW(path.c_str(), nullptr);
+    path += L"\\Orvanel";
+    ::CreateDirectoryW(path.c_str(), nullptr);
+    path += L"\\settings.ini";
+    m_settingsPath = path;
+    m_options.SetFile(path);
+    m_options.Load();
+
+    m_translate.Load(m_options.GetString(L"strLanguage"));
+
+    std::wstring font = m_options.GetString(L"strFont");
+    if (!font.empty()) SetAppFont(font);
+
+    m_mutex.Reset(::CreateMutexW(nullptr, FALSE, kInstanceMutex));
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::MessageBoxW(nullptr, Text(3).c_str(), m_pszExeName.c_str(), MB_OK | MB_ICONWARNING);
+        return FALSE;
+    }
+
+    m_gdiplus.Startup();
+
+    {
+        COrvanelDlg dlg;
+        m_pMainWnd = &dlg;
+        const std::wstring tail = m_lpCmdLine;
+        if (tail == L"-uninstalltask") {
+            // Nothing to remove until the program registers a logon task.
+        } else {
+            if (tail == L"-auto") dlg.m_fAutoStart = true;
+            dlg.DoModal();
+        }
+        m_gdiplus.Shutdown();
+        m_pMainWnd = nullptr;
+    }
+    return FALSE;
+}

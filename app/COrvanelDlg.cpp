@@ -1,0 +1,319 @@
+#include "app/COrvanelDlg.h"
+
+#include "app/AppMessages.h"
+#include "app/COrvanelApp.h"
+#include "app/WebLinks.h"
+#include "resources/resource.h"
+
+namespace {
+
+struct Section {
+    int text;
+    UINT icon;
+};
+
+// Tree order; the image index of each item equals its position.
+const Section kSectionTable[COrvanelDlg::kSections] = {
+    {12, IDI_SECTION_SUMMARY},     {13, IDI_SECTION_SOFTWARE}, {14, IDI_SECTION_CPU},
+    {15, IDI_SECTION_MEMORY},      {16, IDI_SECTION_GRAPHICS}, {17, IDI_SECTION_MOTHERBOARD},
+    {18, IDI_SECTION_STORAGE},     {19, IDI_SECTION_NETWORK},  {20, IDI_SECTION_AUDIO},
+};
+
+// Top-level menu items by position, then items anywhere by command.
+const MenuText kMenuByPosition[] = {
+    {ID_WIDGETS, 11}, {ID_SCREENSAVER, 127}, {ID_TOOLS, 151}, {ID_SETTINGS, 5}, {0, 6},
+};
+const MenuText kMenuByCommand[] = {
+    {ID_WINSAT, 150},     {ID_WEB_APP, 152},     {ID_WEB_APP_IP_LOOKUP, 154}, {ID_WEB_APP_TERRAVUE, 155},
+    {ID_HELP_HELP, 6},    {ID_HELP_UPDATE, 7},   {ID_HELP_ABOUT, 0},
+};
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kGreen = RGB(0, 255, 0);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kDarkGreen = RGB(0, 100, 0);
+
+}  // namespace
+
+COrvanelDlg::COrvanelDlg() : CDialogEx(IDD_ORVANEL_DIALOG) {
+    HINSTANCE inst = ::GetModuleHandleW(nullptr);
+    m_hIcon = static_cast<HICON>(::LoadImageW(inst, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                              ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0));
+    m_hIconSmall = static_cast<HICON>(::LoadImageW(inst, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
+}
+
+COrvanelDlg::~COrvanelDlg() {
+    m_pages.clear();
+    if (m_imageList) ImageList_Destroy(m_imageList);
+    if (m_hIcon) ::DestroyIcon(m_hIcon);
+    if (m_hIconSmall) ::DestroyIcon(m_hIconSmall);
+}
+
+BOOL COrvanelDlg::OnInitDialog() {
+    CDialogEx::OnInitDialog();
+
+    // The About item stays English: it comes from the program's own table.
+    std::wstring about;
+    {
+        const wchar_t* p = nullptr;
+        int n = ::LoadStringW(::GetModuleHandleW(nullptr), 0, reinterpret_cast<LPWSTR>(&p), 0);
+        if (n > 0 && p) about.assign(p, n);
+    }
+    if (HMENU sys = ::GetSystemMenu(m_hWnd, FALSE); sys && !about.empty()) {
+        ::AppendMenuW(sys, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(sys, MF_STRING, IDM_ABOUTBOX, about.c_str());
+    }
+
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIconSmall));
+
+    m_background = LoadPngResource(IDB_BACKGROUND);
+
+    m_tray.SetOwner(m_hWnd);
+    if (m_fAutoStart) m_tray.Add();
+    m_taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+
+    HWND tree = Tree();
+    TreeView_SetItemHeight(tree, 18);
+    m_imageList = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 8, 8);
+    for (const auto& s : kSectionTable) {
+        HICON icon = static_cast<HICON>(
+            ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(s.icon), IMAGE_ICON, 16, 16, 0));
+        ImageList_AddIcon(m_imageList, icon);
+        if (icon) ::DestroyIcon(icon);
+    }
+    TreeView_SetImageList(tree, m_imageList, TVSIL_NORMAL);
+
+    if (Options().GetBool(L"fDarkMode")) SetTreeDark(true);
+    ApplyTreeFont();
+    RebuildPages();
+
+    if (!m_fAutoStart) ::SetForegroundWindow(m_hWnd);
+    SetTimer(IDT_UPDATE_CHECK, 60000);
+    return TRUE;
+}
+
+void COrvanelDlg::SetTreeDark(bool dark) {
+    HWND tree = Tree();
+    const bool wasDark = m_fDark;
+    m_fDark = dark;
+    if (dark) {
+        if (!wasDark) m_savedTreeBk = TreeView_GetBkColor(tree);
+        TreeView_SetBkColor(tree, kBlack);
+    } else {
+        TreeView_SetBkColor(tree, m_savedTreeBk);
+    }
+}
+
+void COrvanelDlg::ApplyTreeFont() {
+    HFONT font = GetApp()->AppFont();
+    if (!font) font = GetFont();
+    ::SendMessageW(Tree(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+std::unique_ptr<CDialogEx> COrvanelDlg::CreatePageObject(size_t /*section*/) {
+    // Section pages are not part of this window yet.
+    return nullptr;
+}
+
+void COrvanelDlg::RebuildPages() {
+    GetApp()->m_translate.TranslateMenu(GetMenu(), kMenuByPosition, sizeof(kMenuByPosition) / sizeof(kMenuByPosition[0]),
+                                        kMenuByCommand, sizeof(kMenuByCommand) / sizeof(kMenuByCommand[0]));
+    ::DrawMenuBar(m_hWnd);
+
+    HWND tree = Tree();
+    TreeView_DeleteAllItems(tree);
+    for (auto& p : m_pages)
+        if (p.page) p.page->DestroyWindow();
+    m_pages.clear();
+
+    for (size_t i = 0; i < kSections; ++i) {
+        PAGE p;
+        p.text = Text(kSectionTable[i].text);
+        p.page = CreatePageObject(i);
+        if (p.page) {
+            if (p.page->Create(p.page->TemplateId(), this)) {
+                ::SetWindowPos(p.page->m_hWnd, nullptr, 146, 9, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                p.page->ShowWindow(SW_HIDE);
+            }
+        }
+        m_pages.push_back(std::move(p));
+    }
+    for (size_t i = 0; i < m_pages.size(); ++i) {
+        TVINSERTSTRUCTW ins{};
+        ins.hParent = TVI_ROOT;
+        ins.hInsertAfter = TVI_LAST;
+        ins.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+        ins.item.pszText = const_cast<wchar_t*>(m_pages[i].text.c_str());
+        ins.item.iImage = ins.item.iSelectedImage = static_cast<int>(i);
+        m_pages[i].item = TreeView_InsertItem(tree, &ins);
+    }
+}
+
+CDialogEx* COrvanelDlg::Page(size_t section) const {
+    return section < m_pages.size() ? m_pages[section].page.get() : nullptr;
+}
+
+void COrvanelDlg::OnCancel() {
+    if (Options().GetBool(L"fWidgetsEnable")) {
+        // With widgets on, closing only sends the window to the notification area.
+        ShowWindow(SW_MINIMIZE);
+        return;
+    }
+    EndDialog(IDCANCEL);
+}
+
+void COrvanelDlg::OpenFromTray() {
+    m_fAutoStart = false;
+    ShowWindow(SW_SHOW);
+    ShowWindow(SW_RESTORE);
+    ::SetForegroundWindow(m_hWnd);
+    m_tray.Delete();
+}
+
+void COrvanelDlg::OnTimer(UINT_PTR id) {
+    if (id == IDT_UPDATE_CHECK) {
+        KillTimer(IDT_UPDATE_CHECK);
+        // The weekly update check starts here once the program has one.
+    }
+}
+
+bool COrvanelDlg::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    if (::IsIconic(m_hWnd)) {
+        RECT rc = GetClientRect();
+        int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
+        ::DrawIcon(dc, (rc.right - cx + 1) / 2, (rc.bottom - cy + 1) / 2, m_hIcon);
+    } else if (m_background) {
+        Gdiplus::Graphics g(dc);
+        g.DrawImage(m_background.get(), 0, 0, static_cast<INT>(m_background->GetWidth()),
+                    static_cast<INT>(m_background->GetHeight()));
+    }
+    ::EndPaint(m_hWnd, &ps);
+    return true;
+}
+
+bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
+    switch (id) {
+        case ID_TRAY_OPEN: OpenFromTray(); return true;
+        case ID_TRAY_HELP:
+        case ID_TRAY_UPDATE:
+        case ID_HELP_HELP:
+        case ID_HELP_UPDATE: OpenWebPage(WebPage::WindowsApp); return true;
+        case ID_TRAY_EXIT:
+            m_tray.Delete();
+            EndDialog(0);
+            return true;
+        case ID_WEB_APP: OpenWebPage(WebPage::ProductHome); return true;
+        case ID_WEB_APP_IP_LOOKUP: OpenWebPage(WebPage::IpAddressLookup); return true;
+        case ID_WEB_APP_TERRAVUE: OpenWebPage(WebPage::Planet); return true;
+        case ID_OTHER_PRODUCT: OpenWebPage(WebPage::OtherProduct); return true;
+        case ID_WIDGETS:
+        case ID_SCREENSAVER:
+        case ID_SMART:
+        case ID_WINSAT:
+        case ID_SETTINGS:
+        case ID_HELP_ABOUT:
+            return true;  // their windows are not part of the program yet
+        default: return false;
+    }
+}
+
+LRESULT COrvanelDlg::OnTreeCustomDraw(NMTVCUSTOMDRAW* cd) {
+    if (!m_fDark) return CDRF_DODEFAULT;
+    switch (cd->nmcd.dwDrawStage) {
+        case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            if (cd->nmcd.uItemState & CDIS_SELECTED) {
+                cd->nmcd.uItemState &= ~CDIS_SELECTED;
+                cd->clrText = kWhite;
+                cd->clrTextBk = kDarkGreen;
+            } else {
+                cd->clrText = kGreen;
+                cd->clrTextBk = kBlack;
+            }
+            return CDRF_DODEFAULT;
+        default: return CDRF_DODEFAULT;
+    }
+}
+
+bool COrvanelDlg::OnNotify(NMHDR* hdr, LRESULT* result) {
+    if (hdr->idFrom != IDC_TREE) return false;
+    if (hdr->code == NM_CUSTOMDRAW) {
+        *result = OnTreeCustomDraw(reinterpret_cast<NMTVCUSTOMDRAW*>(hdr));
+        return true;
+    }
+    if (hdr->code == TVN_SELCHANGEDW || hdr->code == TVN_SELCHANGEDA) {
+        auto* tv = reinterpret_cast<NMTREEVIEWW*>(hdr);
+        for (auto& p : m_pages) {
+            if (p.item == tv->itemOld.hItem && p.page && p.page->m_hWnd) p.page->ShowWindow(SW_HIDE);
+        }
+        for (auto& p : m_pages) {
+            if (p.item == tv->itemNew.hItem && p.page && p.page->m_hWnd) p.page->ShowWindow(SW_SHOW);
+        }
+        *result = 0;
+        return true;
+    }
+    return false;
+}
+
+void COrvanelDlg::OnDestroy() {
+    // The picture goes with the window, while GDI+ still runs.
+    m_background.reset();
+    m_tray.Delete();
+}
+
+bool COrvanelDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    switch (msg) {
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0) == IDM_ABOUTBOX) {
+                // The About dialog is not part of the program yet.
+                return true;
+            }
+            return false;
+        case WM_QUERYDRAGICON:
+            *result = reinterpret_cast<LRESULT>(m_hIcon);
+            return true;
+        case WM_WINDOWPOSCHANGING:
+            // Started hidden: the modal window never shows until opened from the icon.
+            if (m_fAutoStart) reinterpret_cast<WINDOWPOS*>(lp)->flags &= ~SWP_SHOWWINDOW;
+            return false;
+        case WM_SIZE:
+            if (wp == SIZE_MINIMIZED) {
+                ::Sleep(500);
+                ShowWindow(SW_HIDE);
+                m_tray.Add();
+            }
+            return false;
+        case WM_TRAY_NOTIFY:
+            if (lp == WM_LBUTTONDBLCLK)
+                OpenFromTray();
+            else if (lp == WM_RBUTTONUP)
+                m_tray.ShowMenu();
+            *result = 1;
+            return true;
+        case WM_APP_LANGUAGE:
+            RebuildPages();
+            return true;
+        case WM_APP_DARKMODE:
+            SetTreeDark(Options().GetBool(L"fDarkMode"));
+            RebuildPages();
+            return true;
+        case WM_APP_FONT:
+            ApplyTreeFont();
+            RebuildPages();
+            return true;
+        case WM_APP_WEI:
+            return true;
+        default:
+            if (m_taskbarCreated && msg == m_taskbarCreated) {
+                // Explorer restarted: a window living in the notification
+                // area needs its icon back or it cannot be reached.
+                if (!IsWindowVisible()) m_tray.Add();
+                return true;
+            }
+            return CDialogEx::OnMessage(msg, wp, lp, result);
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The main window: the section tree on the left, the selected section's page
+// to its right, the menu bar, and the notification-area icon.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CTray.h"
+#include "framework/CDialogEx.h"
+#include "framework/GdiPlus.h"
+
+struct PAGE {
+    std::wstring text;
+    HTREEITEM item = nullptr;
+    std::unique_ptr<CDialogEx> page;
+};
+
+class COrvanelDlg : public CDialogEx {
+public:
+    static constexpr UINT_PTR IDT_UPDATE_CHECK = 1;
+    static constexpr size_t kSections = 9;
+
+    COrvanelDlg();
+    ~COrvanelDlg() override;
+
+    void RebuildPages();
+
+    // The page of a section (tree position), or nullptr.
+    CDialogEx* Page(size_t section) const;
+    const std::vector<PAGE>& Pages() const { return m_pages; }
+    HWND Tree() const { return GetDlgItem(1000); }
+
+    bool m_fAutoStart = false;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override;
+    void OnTimer(UINT_PTR id) override;
+    bool OnPaint() override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+    bool OnNotify(NMHDR* hdr, LRESULT* result) override;
+    void OnDestroy() override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+
+private:
+    std::unique_ptr<CDialogEx> CreatePageObject(size_t section);
+    void ApplyTreeFont();
+    void SetTreeDark(bool dark);
+    void OpenFromTray();
+    LRESULT OnTreeCustomDraw(NMTVCUSTOMDRAW* cd);
+
+    HICON m_hIcon = nullptr;
+    HICON m_hIconSmall = nullptr;
+    std::unique_ptr<Gdiplus::Bitmap> m_background;
+    CTray m_tray;
+    std::vector<PAGE> m_pages;
+    HIMAGELIST m_imageList = nullptr;
+    COLORREF m_savedTreeBk = static_cast<COLORREF>(-1);
+    bool m_fDark = false;
+    UINT m_taskbarCreated = 0;
+};

@@ -1,0 +1,62 @@
+// Resource identifiers of the main program.
+#pragma once
+
+// Dialog templates
+#define IDD_ABOUTBOX            100
+#define IDD_ORVANEL_DIALOG      102
+#define IDD_SECTION_SOFTWARE    138
+#define IDD_SECTION_SUMMARY     139
+#define IDD_SECTION_CPU         140
+#define IDD_SECTION_MEMORY      141
+#define IDD_SECTION_GRAPHICS    142
+#define IDD_SECTION_STORAGE     144
+#define IDD_SECTION_NETWORK     145
+#define IDD_SECTION_AUDIO       146
+#define IDD_SECTION_MOTHERBOARD 182
+#define IDD_SETTINGS            156
+#define IDD_WIDGETS             158
+#define IDD_USAGE               179
+#define IDD_USAGE_CTRL          181
+#define IDD_SCREENSAVER         221
+#define IDD_SMART               240
+
+// Icons, menus, pictures, font
+#define IDR_MAINFRAME           128
+#define IDR_MENU_MAIN           130
+#define IDB_BACKGROUND          134
+#define IDI_SECTION_AUDIO       141
+#define IDI_SECTION_CPU         142
+#define IDI_SECTION_GRAPHICS    143
+#define IDI_SECTION_MEMORY      144
+#define IDI_SECTION_MOTHERBOARD 145
+#define IDI_SECTION_NETWORK     146
+#define IDI_SECTION_SOFTWARE    147
+#define IDI_SECTION_STORAGE     148
+#define IDI_SECTION_SUMMARY     149
+#define IDR_FONT                151
+#define IDR_MENU_TRAY           173
+
+// System menu
+#define IDM_ABOUTBOX            0x0010
+
+// Controls
+#define IDC_TREE                1000
+
+// Commands
+#define ID_WIDGETS              32776
+#define ID_SETTINGS             32777
+#define ID_HELP_HELP            32778
+#define ID_HELP_ABOUT           32780
+#define ID_HELP_UPDATE          32781
+#define ID_TRAY_OPEN            32783
+#define ID_TRAY_HELP            32785
+#define ID_TRAY_UPDATE          32788
+#define ID_TRAY_EXIT            32790
+#define ID_SCREENSAVER          32792
+#define ID_TOOLS                32793
+#define ID_WINSAT               32796
+#define ID_WEB_APP              32797
+#define ID_SMART                32799
+#define ID_WEB_APP_IP_LOOKUP    32801
+#define ID_WEB_APP_TERRAVUE     32803
+#define ID_OTHER_PRODUCT        32805

@@ -1,0 +1,96 @@
+#include "settings/CSettingsStore.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "common/Format.h"
+
+CSettingsStore::CSettingsStore(const wchar_t* section, bool writeOnSet) : m_section(section), m_writeOnSet(writeOnSet) {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+OPTION* CSettingsStore::Find(const wchar_t* name) {
+    for (auto& e : m_entries)
+        if (e.strName == name) return &e;
+    return nullptr;
+}
+
+const OPTION* CSettingsStore::Find(const wchar_t* name) const {
+    for (const auto& e : m_entries)
+        if (e.strName == name) return &e;
+    return nullptr;
+}
+
+void CSettingsStore::Load() {
+    if (m_file.empty()) return;
+    for (auto& e : m_entries) {
+        if (e.strType == L"string") {
+            wchar_t buf[260] = {};
+            ::GetPrivateProfileStringW(m_section.c_str(), e.strName.c_str(), e.strValue.c_str(), buf, 260,
+                                       m_file.c_str());
+            e.strValue = buf;
+        } else if (e.strType == L"bool") {
+            e.fValue = ::GetPrivateProfileIntW(m_section.c_str(), e.strName.c_str(), e.fValue ? 1 : 0,
+                                               m_file.c_str()) != 0;
+        }
+    }
+}
+
+void CSettingsStore::GetString(const wchar_t* name, wchar_t* buffer) const {
+    for (const auto& e : m_entries) {
+        if (e.strName == name && e.strType == L"string") {
+            size_t n = e.strValue.size() < 255 ? e.strValue.size() : 255;
+            e.strValue.copy(buffer, n);
+            buffer[n] = L'\0';
+            return;
+        }
+    }
+}
+
+std::wstring CSettingsStore::GetString(const wchar_t* name) const {
+    wchar_t buf[256] = {};
+    GetString(name, buf);
+    return buf;
+}
+
+bool CSettingsStore::GetBool(const wchar_t* name) const {
+    for (const auto& e : m_entries)
+        if (e.strName == name && e.strType == L"bool") return e.fValue;
+    return false;
+}
+
+void CSettingsStore::SetString(const wchar_t* name, const std::wstring& value) {
+    OPTION* e = Find(name);
+    if (e) {
+        e->strValue = value;
+    } else {
+        m_entries.push_back(OPTION{name, L"string", value, false});
+    }
+    if (m_writeOnSet) Save(name);
+}
+
+void CSettingsStore::SetBool(const wchar_t* name, bool value) {
+    OPTION* e = Find(name);
+    if (e) {
+        e->fValue = value;
+    } else {
+        m_entries.push_back(OPTION{name, L"bool", std::wstring(), value});
+    }
+    if (m_writeOnSet) Save(name);
+}
+
+void CSettingsStore::Write(const OPTION& e) const {
+    if (m_file.empty()) return;
+    std::wstring value = e.strType == L"bool" ? Format(L"%i", e.fValue ? 1 : 0) : e.strValue;
+    ::WritePrivateProfileStringW(m_section.c_str(), e.strName.c_str(), value.c_str(), m_file.c_str());
+}
+
+void CSettingsStore::Save(const wchar_t* name) const {
+    if (const OPTION* e = Find(name)) Write(*e);
+}
+
+void CSettingsStore::SaveAll() const {
+    for (const auto& e : m_entries) Write(e);
+}

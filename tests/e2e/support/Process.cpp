@@ -1,0 +1,196 @@
+#include "tests/e2e/support/Process.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "common/Format.h"
+
+std::wstring TestProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring s(path);
+    return s.substr(0, s.rfind(L'\\'));
+}
+
+std::wstring MakeTempFolder(const wchar_t* prefix) {
+    wchar_t tmp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, tmp);
+    for (unsigned i = 0;; ++i) {
+        std::wstring dir = Format(L"%ls%ls-%lu-%u", tmp, prefix, ::GetCurrentProcessId(), i);
+        if (::CreateDirectoryW(dir.c_str(), nullptr)) return dir;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS) return std::wstring();
+    }
+}
+
+void RemoveFolder(const std::wstring& folder) {
+    if (folder.empty()) return;
+    std::vector<wchar_t> from(folder.begin(), folder.end());
+    from.push_back(0);
+    from.push_back(0);
+    SHFILEOPSTRUCTW op{};
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.data();
+    op.fFlags = FOF_NO_UI;
+    ::SHFileOperationW(&op);
+}
+
+std::wstring ReadFileText(const std::wstring& path) {
+    std::wstring out;
+    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                             nullptr);
+    if (f == INVALID_HANDLE_VALUE) return out;
+    char buf[4096];
+    DWORD n = 0;
+    while (::ReadFile(f, buf, sizeof(buf), &n, nullptr) && n > 0)
+        for (DWORD i = 0; i < n; ++i) out.push_back(static_cast<unsigned char>(buf[i]));
+    ::CloseHandle(f);
+    return out;
+}
+
+void WriteTextFile(const std::wstring& path, const std::string& bytes) {
+    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return;
+    DWORD n = 0;
+    ::WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
+    ::CloseHandle(f);
+}
+
+OrvanelProcess::OrvanelProcess(const std::wstring& tail, const std::wstring& appData, const std::wstring& exeName) {
+    m_appData = appData;
+    if (m_appData.empty()) {
+        m_appData = MakeTempFolder(L"orvanel-e2e");
+        m_ownAppData = true;
+    }
+    // The environment of this process with APPDATA replaced.
+    std::vector<wchar_t> env;
+    wchar_t* block = ::GetEnvironmentStringsW();
+    for (const wchar_t* p = block; *p; p += wcslen(p) + 1) {
+        if (_wcsnicmp(p, L"APPDATA=", 8) == 0) continue;
+        env.insert(env.end(), p, p + wcslen(p) + 1);
+    }
+    ::FreeEnvironmentStringsW(block);
+    std::wstring own = L"APPDATA=" + m_appData;
+    env.insert(env.end(), own.begin(), own.end());
+    env.push_back(0);
+    env.push_back(0);
+
+    std::wstring exe = TestProgramFolder() + L"\\" + exeName;
+    std::wstring cmd = L"\"" + exe + L"\"";
+    if (!tail.empty()) cmd += L" " + tail;
+    std::vector<wchar_t> cmdBuf(cmd.begin(), cmd.end());
+    cmdBuf.push_back(0);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    if (!::CreateProcessW(exe.c_str(), cmdBuf.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, env.data(),
+                          TestProgramFolder().c_str(), &si, &m_pi))
+        m_pi = PROCESS_INFORMATION{};
+}
+
+OrvanelProcess::~OrvanelProcess() {
+    Terminate();
+    if (m_pi.hProcess) ::CloseHandle(m_pi.hProcess);
+    if (m_pi.hThread) ::CloseHandle(m_pi.hThread);
+    if (m_ownAppData) RemoveFolder(m_appData);
+}
+
+void OrvanelProcess::Terminate() {
+    if (!m_pi.hProcess) return;
+    if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(m_pi.hProcess, 1);
+        ::WaitForSingleObject(m_pi.hProcess, 5000);
+    }
+}
+
+bool OrvanelProcess::WaitForExit(DWORD ms, DWORD* code) {
+    if (!m_pi.hProcess) return false;
+    if (::WaitForSingleObject(m_pi.hProcess, ms) != WAIT_OBJECT_0) return false;
+    if (code) ::GetExitCodeProcess(m_pi.hProcess, code);
+    return true;
+}
+
+namespace {
+struct EnumState {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+    auto* st = reinterpret_cast<EnumState*>(lp);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == st->pid) st->found.push_back(hwnd);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> OrvanelProcess::Windows() const {
+    EnumState st{m_pi.dwProcessId, {}};
+    ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&st));
+    return st.found;
+}
+
+HWND OrvanelProcess::WaitForWindow(const wchar_t* cls, const wchar_t* title, DWORD ms) const {
+    const DWORD end = ::GetTickCount() + ms;
+    for (;;) {
+        for (HWND h : Windows()) {
+            wchar_t c[64] = {}, t[256] = {};
+            ::GetClassNameW(h, c, 64);
+            ::GetWindowTextW(h, t, 256);
+            if ((!cls || wcscmp(c, cls) == 0) && (!title || wcscmp(t, title) == 0)) return h;
+        }
+        if (static_cast<LONG>(end - ::GetTickCount()) <= 0) return nullptr;
+        ::Sleep(50);
+    }
+}
+
+std::wstring MessageBoxText(HWND box) {
+    wchar_t text[1024] = {};
+    ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    return text;
+}
+
+std::vector<std::wstring> TreeItemTexts(HWND tree, DWORD pid) {
+    std::vector<std::wstring> texts;
+    HANDLE proc = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!proc) return texts;
+    // TVM_GETITEM fills a structure in the tree's own address space.
+    const size_t textChars = 256;
+    BYTE* remote = static_cast<BYTE*>(
+        ::VirtualAllocEx(proc, nullptr, sizeof(TVITEMW) + textChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+    if (remote) {
+        for (HTREEITEM item = TreeView_GetRoot(tree); item; item = TreeView_GetNextSibling(tree, item)) {
+            TVITEMW tvi{};
+            tvi.mask = TVIF_TEXT;
+            tvi.hItem = item;
+            tvi.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(TVITEMW));
+            tvi.cchTextMax = textChars;
+            ::WriteProcessMemory(proc, remote, &tvi, sizeof(tvi), nullptr);
+            ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote));
+            wchar_t text[textChars] = {};
+            ::ReadProcessMemory(proc, remote + sizeof(TVITEMW), text, sizeof(text) - sizeof(wchar_t), nullptr);
+            texts.push_back(text);
+        }
+        ::VirtualFreeEx(proc, remote, 0, MEM_RELEASE);
+    }
+    ::CloseHandle(proc);
+    return texts;
+}
+
+bool SelectTreeItem(HWND tree, size_t position) {
+    HTREEITEM item = TreeView_GetRoot(tree);
+    for (size_t i = 0; item && i < position; ++i) item = TreeView_GetNextSibling(tree, item);
+    return item && TreeView_SelectItem(tree, item);
+}
+
+std::vector<std::wstring> MenuCaptions(HWND window, int subPosition) {
+    std::vector<std::wstring> captions;
+    HMENU menu = ::GetMenu(window);
+    if (menu && subPosition >= 0) menu = ::GetSubMenu(menu, subPosition);
+    if (!menu) return captions;
+    int n = ::GetMenuItemCount(menu);
+    for (int i = 0; i < n; ++i) {
+        wchar_t text[256] = {};
+        ::GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
+        captions.push_back(text);
+    }
+    return captions;
+}
