@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/COrvanelDlg.h"
+#include "collectors/SmbiosReader.h"
 #include "resources/resource.h"
 
 namespace {
@@ -13,7 +14,32 @@ const wchar_t kInstanceMutex[] = L"VelmoraOrvanelMutex";
 COrvanelApp* GetApp() { return static_cast<COrvanelApp*>(AfxGetApp()); }
 
 COrvanelApp::COrvanelApp() = default;
-COrvanelApp::~COrvanelApp() = default;
+
+COrvanelApp::~COrvanelApp() {
+    // Reverse order of construction.
+    m_software.reset();
+    m_storage.reset();
+    m_network.reset();
+    m_motherboard.reset();
+    m_memory.reset();
+    m_graphics.reset();
+    m_cpu.reset();
+    m_audio.reset();
+    m_dateTime.reset();
+}
+
+void COrvanelApp::CreateCollectors() {
+    if (m_software) return;
+    m_dateTime = std::make_unique<CDateTime>();
+    m_audio = std::make_unique<CHardwareAudio>();
+    m_cpu = std::make_unique<CHardwareCPU>();
+    m_graphics = std::make_unique<CHardwareGraphics>();
+    m_memory = std::make_unique<CHardwareMemory>(&m_smbios);
+    m_motherboard = std::make_unique<CHardwareMotherboard>();
+    m_network = std::make_unique<CHardwareNetwork>();
+    m_storage = std::make_unique<CHardwareStorage>();
+    m_software = std::make_unique<CSoftware>();
+}
 
 void COrvanelApp::SetAppFont(const std::wstring& fontName) {
     if (fontName.empty()) {
@@ -67,6 +93,11 @@ BOOL COrvanelApp::InitInstance() {
         ::MessageBoxW(nullptr, Text(3).c_str(), m_pszExeName.c_str(), MB_OK | MB_ICONWARNING);
         return FALSE;
     }
+
+    CreateCollectors();
+
+    InstallSmbiosTextDecoder();
+    ReadSmbiosTable(m_smbios);
 
     m_gdiplus.Startup();
 

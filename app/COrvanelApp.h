@@ -3,8 +3,18 @@
 // one window uses, for the life of the process.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
+#include "collectors/CDateTime.h"
+#include "collectors/CHardwareAudio.h"
+#include "collectors/CHardwareCPU.h"
+#include "collectors/CHardwareGraphics.h"
+#include "collectors/CHardwareMemory.h"
+#include "collectors/CHardwareMotherboard.h"
+#include "collectors/CHardwareNetwork.h"
+#include "collectors/CHardwareStorage.h"
+#include "collectors/CSoftware.h"
 #include "collectors/core/CDumpSMBIOS.h"
 #include "framework/CWinApp.h"
 #include "framework/GdiPlus.h"
@@ -24,11 +34,35 @@ public:
     void SetAppFont(const std::wstring& fontName);
     HFONT AppFont() const { return m_appFont.Get(); }
 
+    // Constructs the shared collectors, in this order; each gathers its lists
+    // as it is constructed. Start-up does this once the program knows it is
+    // the only instance, so a second copy never queries the system.
+    void CreateCollectors();
+
+    CDateTime& DateTime() { return *m_dateTime; }
+    CHardwareAudio& Audio() { return *m_audio; }
+    CHardwareCPU& Cpu() { return *m_cpu; }
+    CHardwareGraphics& Graphics() { return *m_graphics; }
+    CHardwareMemory& Memory() { return *m_memory; }
+    CHardwareMotherboard& Motherboard() { return *m_motherboard; }
+    CHardwareNetwork& Network() { return *m_network; }
+    CHardwareStorage& Storage() { return *m_storage; }
+    CSoftware& Software() { return *m_software; }
+
     std::wstring m_settingsPath;
     COptions m_options;
     CTranslate m_translate;
     CFontHandle m_appFont;
     CDumpSMBIOS m_smbios;
+    std::unique_ptr<CDateTime> m_dateTime;
+    std::unique_ptr<CHardwareAudio> m_audio;
+    std::unique_ptr<CHardwareCPU> m_cpu;
+    std::unique_ptr<CHardwareGraphics> m_graphics;
+    std::unique_ptr<CHardwareMemory> m_memory;
+    std::unique_ptr<CHardwareMotherboard> m_motherboard;
+    std::unique_ptr<CHardwareNetwork> m_network;
+    std::unique_ptr<CHardwareStorage> m_storage;
+    std::unique_ptr<CSoftware> m_software;
     CGdiPlusSession m_gdiplus;
     CHandle m_mutex;
 };

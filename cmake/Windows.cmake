@@ -64,7 +64,7 @@ foreach(lng IN LISTS LANGUAGE_FILES)
 endforeach()
 
 # Console diagnostic: prints what every collector reports on this machine.
-file(GLOB FACTS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/facts/*.cpp)
+file(GLOB FACTS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/facts/*.cpp ${CMAKE_SOURCE_DIR}/tools/facts/*.rc)
 if(FACTS_SOURCES)
   add_executable(orvanel-facts ${FACTS_SOURCES})
   orvanel_win_defaults(orvanel-facts)
