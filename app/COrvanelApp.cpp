@@ -111,6 +111,8 @@ BOOL COrvanelApp::InitInstance() {
             if (tail == L"-auto") dlg.m_fAutoStart = true;
             dlg.DoModal();
         }
+        // Windows that draw with GDI+ go before it shuts down.
+        m_monitorWindows.clear();
         m_gdiplus.Shutdown();
         m_pMainWnd = nullptr;
     }

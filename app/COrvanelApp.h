@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "collectors/CDateTime.h"
 #include "collectors/CHardwareAudio.h"
@@ -16,6 +17,7 @@
 #include "collectors/CHardwareStorage.h"
 #include "collectors/CSoftware.h"
 #include "collectors/core/CDumpSMBIOS.h"
+#include "framework/CDialogEx.h"
 #include "framework/CWinApp.h"
 #include "framework/GdiPlus.h"
 #include "framework/Handles.h"
@@ -65,6 +67,11 @@ public:
     std::unique_ptr<CSoftware> m_software;
     CGdiPlusSession m_gdiplus;
     CHandle m_mutex;
+
+    // Monitor windows opened from the pages. They belong to the program, not
+    // to the page that opened them: a page may be re-created (language or
+    // appearance change) while its monitor window stays open.
+    std::vector<std::unique_ptr<CDialogEx>> m_monitorWindows;
 };
 
 // The one application object of the process.

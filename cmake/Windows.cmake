@@ -63,6 +63,13 @@ foreach(lng IN LISTS LANGUAGE_FILES)
   configure_file(${lng} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name} COPYONLY)
 endforeach()
 
+# Opens one window on its own for screenshots (see tools/showcase).
+file(GLOB SHOWCASE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/showcase/*.cpp)
+add_executable(orvanel-showcase WIN32 ${SHOWCASE_SOURCES} $<TARGET_OBJECTS:orvanel_res>)
+orvanel_win_defaults(orvanel-showcase)
+target_link_libraries(orvanel-showcase PRIVATE orvanel_main)
+target_link_options(orvanel-showcase PRIVATE -static -municode -mwindows)
+
 # Console diagnostic: prints what every collector reports on this machine.
 file(GLOB FACTS_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/facts/*.cpp ${CMAKE_SOURCE_DIR}/tools/facts/*.rc)
 if(FACTS_SOURCES)
