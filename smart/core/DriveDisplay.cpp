@@ -38,3 +38,28 @@ std::array<std::wstring, 6> FormatAttributeRow(const SmartAttribute& a, int acce
     return {Format(L"%02X", a.Id),   a.Name,       value(a.Current), value(a.Worst), value(a.Threshold),
             Format(L"%012llX", static_cast<unsigned long long>(a.Raw))};
 }
+
+namespace {
+
+std::wstring TrimBlanks(const std::wstring& text) {
+    const wchar_t* blanks = L" \t\r\n\f\v";
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::wstring::npos) return std::wstring();
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+}  // namespace
+
+DriveFields MakeDriveFields(const DriveInfo& info) {
+    const HealthStatus health = EvaluateHealth(info);
+    DriveFields f;
+    f.SerialNumber = TrimBlanks(info.SerialNumber);
+    f.Firmware = info.Firmware;
+    f.Health = FormatHealthText(health);
+    f.Temperature = Format(L"%d\u00B0C", info.Temperature);
+    if (health.Level == kHealthBad)
+        f.HealthSeverity = kSeverityFailing;
+    else if (health.Level == kHealthWarning)
+        f.HealthSeverity = kSeverityWarning;
+    return f;
+}

@@ -27,6 +27,19 @@ enum RowSeverity : int {
 
 RowSeverity GetRowSeverity(const SmartAttribute& attribute, int accessKind);
 
+// What the window's four fields show for a drive that was read.
+struct DriveFields {
+    std::wstring SerialNumber;  // blanks trimmed at both ends (some firmware pads in front)
+    std::wstring Firmware;
+    std::wstring Health;        // FormatHealthText of the drive's rating
+    std::wstring Temperature;   // "41°C"; a drive without a sensor shows 0°C
+    // Colours the health text by the rating's verdict, so "Warning (98%)"
+    // reads as a warning just as a bare "Warning" does.
+    RowSeverity HealthSeverity = kSeverityNormal;
+};
+
+DriveFields MakeDriveFields(const DriveInfo& info);
+
 // The six columns of an attribute row: id (hex), name, current, worst,
 // threshold ("---" for NVMe, whose entries have no normalised values) and
 // the raw value as twelve hex digits.
