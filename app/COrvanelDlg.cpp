@@ -1,9 +1,11 @@
 #include "app/COrvanelDlg.h"
 
 #include "app/AppMessages.h"
+#include "app/CAboutDlg.h"
 #include "app/COrvanelApp.h"
 #include "app/WebLinks.h"
 #include "resources/resource.h"
+#include "settings/CDlgSettings.h"
 
 namespace {
 
@@ -210,12 +212,20 @@ bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
         case ID_WEB_APP_IP_LOOKUP: OpenWebPage(WebPage::IpAddressLookup); return true;
         case ID_WEB_APP_TERRAVUE: OpenWebPage(WebPage::Planet); return true;
         case ID_OTHER_PRODUCT: OpenWebPage(WebPage::OtherProduct); return true;
+        case ID_SETTINGS: {
+            CDlgSettings dlg(this);
+            dlg.DoModal();
+            return true;
+        }
+        case ID_HELP_ABOUT: {
+            CAboutDlg dlg;
+            dlg.DoModal();
+            return true;
+        }
         case ID_WIDGETS:
         case ID_SCREENSAVER:
         case ID_SMART:
         case ID_WINSAT:
-        case ID_SETTINGS:
-        case ID_HELP_ABOUT:
             return true;  // their windows are not part of the program yet
         default: return false;
     }
@@ -269,7 +279,8 @@ bool COrvanelDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
     switch (msg) {
         case WM_SYSCOMMAND:
             if ((wp & 0xFFF0) == IDM_ABOUTBOX) {
-                // The About dialog is not part of the program yet.
+                CAboutDlg dlg;
+                dlg.DoModal();
                 return true;
             }
             return false;

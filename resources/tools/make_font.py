@@ -43,6 +43,7 @@ KEEP_RANGES = [
     (0x0192, 0x0192),  # florin (Windows-1252)
     (0x0218, 0x021B),  # Romanian comma-below letters
     (0x02C6, 0x02DD),  # spacing accents
+    (0x0400, 0x045F),  # Cyrillic: a settings file may pair Russian texts with this font
     (0x2013, 0x2026),  # dashes, quotes, daggers, bullet, ellipsis
     (0x2030, 0x2030),  # per mille
     (0x2039, 0x203A),  # single guillemets

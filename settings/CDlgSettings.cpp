@@ -1,0 +1,140 @@
+#include "settings/CDlgSettings.h"
+
+#include "app/AppMessages.h"
+#include "app/COrvanelApp.h"
+#include "resources/resource.h"
+
+namespace {
+const wchar_t kEmbeddedFont[] = L"Sebastian Gothic NBP";
+}
+
+bool LanguageExcludesEmbeddedFont(const std::wstring& language) {
+    return language == L"Russian" || language == L"Chinese";
+}
+
+CDlgSettings::CDlgSettings(CWnd* mainWindow) : CDialogEx(IDD_SETTINGS, mainWindow), m_mainWindow(mainWindow) {}
+
+BOOL CDlgSettings::OnInitDialog() {
+    CDialogEx::OnInitDialog();
+    m_look.LoadPicture();
+
+    const std::wstring language = Options().GetString(L"strLanguage");
+    GetApp()->m_translate.FillLanguageCombo(GetDlgItem(IDC_SETTINGS_LANGUAGE), language);
+    const bool dark = Options().GetBool(L"fDarkMode");
+    ::CheckDlgButton(m_hWnd, IDC_SETTINGS_DARK, dark ? BST_CHECKED : BST_UNCHECKED);
+    if (LanguageExcludesEmbeddedFont(language)) ::EnableWindow(GetDlgItem(IDC_SETTINGS_FONT), FALSE);
+
+    m_look.ApplyDarkMode(m_hWnd, dark);
+    ApplyFont();
+    SetTexts();
+    return TRUE;
+}
+
+void CDlgSettings::ApplyFont() {
+    CAppearance::ApplyFont(m_hWnd, GetApp()->AppFont(),
+                           {IDC_SETTINGS_FONT, IDC_SETTINGS_LANGUAGE_LABEL, IDC_SETTINGS_DARK_LABEL,
+                            IDC_SETTINGS_FONT_LABEL});
+}
+
+void CDlgSettings::SetTexts() {
+    SetWindowText(Text(5));
+    SetDlgItemText(IDC_SETTINGS_LANGUAGE_LABEL, Text(4));
+    SetDlgItemText(IDC_SETTINGS_DARK_LABEL, Text(21));
+    SetDlgItemText(IDC_SETTINGS_FONT_LABEL, Text(22));
+
+    HWND list = GetDlgItem(IDC_SETTINGS_FONT);
+    ::SendMessageW(list, CB_RESETCONTENT, 0, 0);
+    m_fontNames = {std::wstring(), kEmbeddedFont};
+    const std::wstring shown[] = {Text(23), kEmbeddedFont};
+    for (size_t i = 0; i < m_fontNames.size(); ++i) {
+        LRESULT item = ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown[i].c_str()));
+        ::SendMessageW(list, CB_SETITEMDATA, item, static_cast<LPARAM>(i));
+    }
+    const std::wstring current = Options().GetString(L"strFont");
+    int selection = 0;
+    for (size_t i = 0; i < m_fontNames.size(); ++i)
+        if (m_fontNames[i] == current) selection = static_cast<int>(i);
+    ::SendMessageW(list, CB_SETCURSEL, selection, 0);
+}
+
+void CDlgSettings::Notify(UINT message) const {
+    if (m_mainWindow && m_mainWindow->m_hWnd) ::SendMessageW(m_mainWindow->m_hWnd, message, 0, 0);
+}
+
+void CDlgSettings::OnLanguageChosen() {
+    std::wstring language;
+    GetApp()->m_translate.GetSelectedLanguage(GetDlgItem(IDC_SETTINGS_LANGUAGE), language);
+    if (language.empty()) return;
+    Options().SetString(L"strLanguage", language);
+
+    HWND fontList = GetDlgItem(IDC_SETTINGS_FONT);
+    if (LanguageExcludesEmbeddedFont(language)) {
+        if (Options().GetString(L"strFont") == kEmbeddedFont) {
+            ::SendMessageW(fontList, CB_SETCURSEL, 0, 0);
+            OnFontChosen();
+        }
+        ::EnableWindow(fontList, FALSE);
+    } else {
+        ::EnableWindow(fontList, TRUE);
+    }
+
+    GetApp()->m_translate.Load(language);
+    SetTexts();
+    Notify(WM_APP_LANGUAGE);
+    RedrawNow(m_hWnd);
+}
+
+void CDlgSettings::OnDarkModeToggled() {
+    const bool dark = ::IsDlgButtonChecked(m_hWnd, IDC_SETTINGS_DARK) == BST_CHECKED;
+    m_look.ApplyDarkMode(m_hWnd, dark);
+    Options().SetBool(L"fDarkMode", dark);
+    Notify(WM_APP_DARKMODE);
+}
+
+void CDlgSettings::OnFontChosen() {
+    HWND list = GetDlgItem(IDC_SETTINGS_FONT);
+    LRESULT sel = ::SendMessageW(list, CB_GETCURSEL, 0, 0);
+    if (sel == CB_ERR) return;
+    const size_t index = static_cast<size_t>(::SendMessageW(list, CB_GETITEMDATA, sel, 0));
+    const std::wstring font = index < m_fontNames.size() ? m_fontNames[index] : std::wstring();
+    Options().SetString(L"strFont", font);
+    GetApp()->SetAppFont(font);
+    ApplyFont();
+    RedrawNow(m_hWnd);
+    Notify(WM_APP_FONT);
+}
+
+bool CDlgSettings::OnCommand(UINT id, UINT code, HWND /*control*/) {
+    if (id == IDC_SETTINGS_LANGUAGE && code == CBN_SELCHANGE) {
+        OnLanguageChosen();
+        return true;
+    }
+    if (id == IDC_SETTINGS_DARK && code == BN_CLICKED) {
+        OnDarkModeToggled();
+        return true;
+    }
+    if (id == IDC_SETTINGS_FONT && code == CBN_SELCHANGE) {
+        OnFontChosen();
+        return true;
+    }
+    return false;
+}
+
+bool CDlgSettings::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    m_look.PaintPicture(dc, GetClientRect());
+    ::EndPaint(m_hWnd, &ps);
+    return true;
+}
+
+HBRUSH CDlgSettings::OnCtlColor(HDC dc, HWND control, UINT ctlType) { return m_look.CtlColor(dc, control, ctlType); }
+
+bool CDlgSettings::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (msg == WM_ERASEBKGND) {
+        // The whole client area is painted in WM_PAINT.
+        *result = 1;
+        return true;
+    }
+    return CDialogEx::OnMessage(msg, wp, lp, result);
+}
