@@ -6,6 +6,9 @@
 
 #include "app/COrvanelApp.h"
 
+// The application object of every in-process test program.
+extern COrvanelApp theApp;
+
 // A new empty folder under the temporary folder.
 std::wstring MakeTempDir(const wchar_t* prefix);
 // Removes a folder and everything in it.
