@@ -1,0 +1,16 @@
+#pragma once
+// The memory monitor window: how much of the physical memory is in use.
+#include "collectors/CHardwareMemory.h"
+#include "pages/CDlgUsageMonitor.h"
+
+class CDlgMemoryUsagePhysical : public CDlgUsageMonitor {
+public:
+    CDlgMemoryUsagePhysical();
+    ~CDlgMemoryUsagePhysical() override;
+
+protected:
+    int ReadUsage() override;
+
+private:
+    CHardwareMemory m_memory;
+};

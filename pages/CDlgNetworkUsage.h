@@ -1,0 +1,12 @@
+#pragma once
+// The network monitor window: traffic over all adapters against the fastest link.
+#include "pages/CDlgUsageMonitor.h"
+
+class CDlgNetworkUsage : public CDlgUsageMonitor {
+public:
+    CDlgNetworkUsage();
+    ~CDlgNetworkUsage() override;
+
+protected:
+    int ReadUsage() override;
+};

@@ -1,0 +1,73 @@
+#include "pages/CDlgUsageMonitor.h"
+
+#include "app/COrvanelApp.h"
+#include "pages/core/UsageGraphGeometry.h"
+#include "resources/resource.h"
+
+CDlgUsageMonitor::CDlgUsageMonitor(size_t titleText) : CDialogEx(IDD_USAGE), m_titleText(titleText) {}
+
+CDlgUsageMonitor::~CDlgUsageMonitor() = default;
+
+namespace {
+
+// The controls are sized in pixels, so the window is too: whatever the
+// dialog font makes of the template, the client area just holds them.
+void FitClientArea(HWND wnd) {
+    RECT r{0, 0, kMonitorClientWidth, kMonitorClientHeight};
+    const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(wnd, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(wnd, GWL_EXSTYLE));
+    if (!::AdjustWindowRectEx(&r, style, FALSE, exStyle)) return;
+    ::SetWindowPos(wnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PlaceChild(CDialogEx& child, HWND parent, int id, int x, int y) {
+    if (!child.Create(IDD_USAGE_CTRL, parent)) return;
+    ::SetWindowLongPtrW(child.m_hWnd, GWLP_ID, id);
+    ::SetWindowPos(child.m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    child.ShowWindow(SW_SHOW);
+}
+
+}  // namespace
+
+BOOL CDlgUsageMonitor::OnInitDialog() {
+    CDialogEx::OnInitDialog();
+    m_appearance.LoadPicture();
+    FitClientArea(m_hWnd);
+    PlaceChild(m_history, m_hWnd, kUsageHistoryId, kHistoryLeft, kHistoryTop);
+    PlaceChild(m_gauge, m_hWnd, kUsageGaugeId, kGaugeLeft, kGaugeTop);
+    SetWindowText(Text(m_titleText));
+    TakeSample();
+    SetTimer(kSampleTimer, kSamplePeriodMs);
+    return TRUE;
+}
+
+void CDlgUsageMonitor::TakeSample() {
+    const int usage = ReadUsage();
+    m_history.AppendSample(100 - usage);
+    m_history.Redraw();
+    m_gauge.value = usage;
+    m_gauge.Redraw();
+}
+
+void CDlgUsageMonitor::OnTimer(UINT_PTR) { TakeSample(); }
+
+bool CDlgUsageMonitor::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    if (dc) m_appearance.PaintPlainPicture(dc);
+    ::EndPaint(m_hWnd, &ps);
+    return true;
+}
+
+void CDlgUsageMonitor::OnDestroy() { KillTimer(kSampleTimer); }
+
+bool CDlgUsageMonitor::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    // The program's message loop belongs to the main window's modal dialog
+    // and does not turn Escape into IDCANCEL for this modeless window.
+    if (msg == WM_KEYDOWN && wp == VK_ESCAPE) {
+        OnCancel();
+        return true;
+    }
+    return CDialogEx::OnMessage(msg, wp, lp, result);
+}

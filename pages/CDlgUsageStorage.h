@@ -1,0 +1,12 @@
+#pragma once
+// The storage monitor window: disk activity, that is 100 minus the idle time.
+#include "pages/CDlgUsageMonitor.h"
+
+class CDlgUsageStorage : public CDlgUsageMonitor {
+public:
+    CDlgUsageStorage();
+    ~CDlgUsageStorage() override;
+
+protected:
+    int ReadUsage() override;
+};

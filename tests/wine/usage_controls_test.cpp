@@ -1,0 +1,119 @@
+// The usage gauge and history graph drawn into a bitmap, checked pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "pages/CDlgCtrlUsage.h"
+#include "pages/CDlgCtrlUsageHistory.h"
+#include "pages/core/UsageGraphGeometry.h"
+#include "tests/wine/support/TestSupport.h"
+
+namespace {
+
+constexpr uint32_t kBlack = 0x000000;
+constexpr uint32_t kGreen = 0x00FF00;
+constexpr uint32_t kDarkGreen = 0x005000;
+constexpr uint32_t kGridColour = 0x008040;
+
+// A top-down 32-bit bitmap selected into a memory device context.
+class Canvas {
+public:
+    Canvas(int w, int h) : w_(w), h_(h) {
+        BITMAPINFO bi{};
+        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+        bi.bmiHeader.biWidth = w;
+        bi.bmiHeader.biHeight = -h;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        bi.bmiHeader.biCompression = BI_RGB;
+        dc_ = ::CreateCompatibleDC(nullptr);
+        bitmap_ = ::CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        old_ = ::SelectObject(dc_, bitmap_);
+        // Anything not drawn shows as this colour.
+        for (int i = 0; i < w * h; ++i) bits_[i] = 0x123456;
+    }
+    ~Canvas() {
+        ::SelectObject(dc_, old_);
+        ::DeleteObject(bitmap_);
+        ::DeleteDC(dc_);
+    }
+    HDC Dc() const { return dc_; }
+    uint32_t At(int x, int y) const {
+        ::GdiFlush();
+        return bits_[y * w_ + x] & 0xFFFFFF;
+    }
+    bool AnyIn(int x0, int y0, int x1, int y1, uint32_t colour) const {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (At(x, y) == colour) return true;
+        return false;
+    }
+    int Height() const { return h_; }
+
+private:
+    int w_, h_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    uint32_t* bits_ = nullptr;
+};
+
+class UsageControls : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(theApp.m_gdiplus.Startup()); }
+};
+
+// Level line y (0 = top line) as the gauge lays them out.
+int LineY(int line) { return 10 + (line / 2) * 4 + line % 2; }
+
+TEST_F(UsageControls, GaugeLightsTheLowestLevelsAndWritesTheValue) {
+    Canvas c(kGaugeWidth, kGaugeHeight);
+    CDlgCtrlUsage gauge;
+    gauge.value = 42;
+    ASSERT_TRUE(gauge.Render(c.Dc(), kGaugeWidth, kGaugeHeight, nullptr));
+
+    const int left = 19, right = 40;
+    struct Probe {
+        int line;
+        uint32_t colour;
+    } probes[] = {{99, kGreen}, {58, kGreen}, {57, kDarkGreen}, {0, kDarkGreen}};
+    for (const auto& p : probes) {
+        SCOPED_TRACE(p.line);
+        const int y = LineY(p.line);
+        for (int x : {left, left + 19, right, right + 19}) EXPECT_EQ(c.At(x, y), p.colour) << x;
+        EXPECT_EQ(c.At(left + 20, y), kBlack);  // the gap between the bars
+    }
+    EXPECT_EQ(c.At(left, 12), kBlack);  // between two segments
+    EXPECT_EQ(c.At(5, 5), kBlack);
+
+    // "42%" below the bars: something other than the background is drawn.
+    bool text = false;
+    for (int y = 211; y < kGaugeHeight && !text; ++y)
+        for (int x = 27; x < kGaugeWidth && !text; ++x) text = c.At(x, y) != kBlack;
+    EXPECT_TRUE(text);
+}
+
+TEST_F(UsageControls, HistoryCurveEndsAtTheRightEdgeOverAMovingGrid) {
+    Canvas c(kHistoryWidth, kHistoryHeight);
+    CDlgCtrlUsageHistory history;
+    // 80 % usage, then 40 %: the newest point lies 60 % of the way down.
+    history.AppendSample(20);
+    history.AppendSample(60);
+    ASSERT_TRUE(history.Render(c.Dc(), kHistoryWidth, kHistoryHeight));
+
+    const int newestY = static_cast<int>(60 * kHistoryHeight / 100.0f);  // 139
+    EXPECT_TRUE(c.AnyIn(kHistoryWidth - 1, newestY - 2, kHistoryWidth, newestY + 3, kGreen));
+    EXPECT_FALSE(c.AnyIn(0, 0, kHistoryWidth - 2, kHistoryHeight, kGreen));  // only the newest segment
+
+    EXPECT_EQ(c.At(11, 5), kGridColour);
+    EXPECT_EQ(c.At(5, 11), kGridColour);
+    EXPECT_EQ(c.At(5, 5), kBlack);
+
+    // The next paint moves the vertical lines one pixel to the left.
+    ASSERT_TRUE(history.Render(c.Dc(), kHistoryWidth, kHistoryHeight));
+    EXPECT_EQ(c.At(10, 5), kGridColour);
+    EXPECT_EQ(c.At(11, 5), kBlack);
+    EXPECT_EQ(c.At(5, 11), kGridColour);
+}
+
+}  // namespace
