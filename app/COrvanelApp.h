@@ -21,6 +21,7 @@
 #include "framework/CWinApp.h"
 #include "framework/GdiPlus.h"
 #include "framework/Handles.h"
+#include "pages/CWinSAT.h"
 #include "settings/COptions.h"
 #include "settings/CTranslate.h"
 
@@ -65,6 +66,7 @@ public:
     std::unique_ptr<CHardwareNetwork> m_network;
     std::unique_ptr<CHardwareStorage> m_storage;
     std::unique_ptr<CSoftware> m_software;
+    CWinSAT m_winsat;  // experience-index scores shown by the pages
     CGdiPlusSession m_gdiplus;
     CHandle m_mutex;
 

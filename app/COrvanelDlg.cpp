@@ -4,6 +4,7 @@
 #include "app/CAboutDlg.h"
 #include "app/COrvanelApp.h"
 #include "app/WebLinks.h"
+#include "pages/SectionPages.h"
 #include "resources/resource.h"
 #include "settings/CDlgSettings.h"
 
@@ -114,9 +115,8 @@ void COrvanelDlg::ApplyTreeFont() {
     ::SendMessageW(Tree(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-std::unique_ptr<CDialogEx> COrvanelDlg::CreatePageObject(size_t /*section*/) {
-    // Section pages are not part of this window yet.
-    return nullptr;
+std::unique_ptr<CDialogEx> COrvanelDlg::CreatePageObject(size_t section) {
+    return CreateSectionPage(section, this);
 }
 
 void COrvanelDlg::RebuildPages() {
@@ -317,6 +317,7 @@ bool COrvanelDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             RebuildPages();
             return true;
         case WM_APP_WEI:
+            for (size_t section : kWeiSections) UpdatePageWeiScore(Page(section));
             return true;
         default:
             if (m_taskbarCreated && msg == m_taskbarCreated) {

@@ -1,0 +1,55 @@
+#include "pages/CDlgSectionSummary.h"
+
+#include "app/COrvanelApp.h"
+#include "pages/core/PageText.h"
+#include "resources/resource.h"
+
+namespace {
+enum : int {
+    kOperatingSystem = 1002,
+    kCpu = 1052,
+    kMemory = 1094,
+    kGraphics = 1112,
+    kAssess = 1014,
+};
+}  // namespace
+
+CDlgSectionSummary::CDlgSectionSummary(CWnd* mainWindow)
+    : CSectionPage(IDD_SECTION_SUMMARY), m_mainWindow(mainWindow) {
+    SetLabels({{kTitleId, 12}, {1046, 41}, {1089, 14}, {1093, 15}, {1113, 16}, {kWeiLabelId, 132}, {kAssess, 133}});
+    AddField(kOperatingSystem, 28);
+    AddField(kCpu, 28);
+    AddField(kMemory, 28);
+    AddField(kGraphics, 28);
+    AddField(kWeiFieldId, 4);
+    SetButton(kAssess);
+}
+
+CDlgSectionSummary::~CDlgSectionSummary() = default;
+
+void CDlgSectionSummary::CollectValues() {
+    COrvanelApp* app = GetApp();
+    const CSoftware& os = app->Software();
+    SetValue(kOperatingSystem, OperatingSystemLine(os.GetWindowsName(), os.GetEdition(), os.GetServicePack(),
+                                                   os.GetBitness(), Text(39), Text(38)));
+    SetValue(kCpu, app->Cpu().GetProcessorName());
+    const CHardwareMemory& memory = app->Memory();
+    SetValue(kMemory, memory.GetInstalledMemory() + L" " + memory.GetMemoryType());
+    SetValue(kGraphics, DashIfEmpty(app->Graphics().GetAdapterName()));
+    UpdateWeiScore();
+}
+
+void CDlgSectionSummary::UpdateWeiScore() {
+    const std::wstring& score = GetApp()->m_winsat.baseScore;
+    // The cached value too: a reveal still running ends on the new score.
+    SetValue(kWeiFieldId, score);
+    SetDlgItemText(kWeiFieldId, score);
+    const bool have = !score.empty();
+    if (HWND field = GetDlgItem(kWeiFieldId)) ::ShowWindow(field, have ? SW_SHOW : SW_HIDE);
+    if (HWND button = GetDlgItem(kAssess)) ::ShowWindow(button, have ? SW_HIDE : SW_SHOW);
+}
+
+void CDlgSectionSummary::OnButton() {
+    // The assessment window opens here once the program has one; when it
+    // closes, this page and then the main window (WM_APP_WEI) refresh.
+}

@@ -1,0 +1,276 @@
+#include "pages/CSectionPage.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+
+#include "app/COrvanelApp.h"
+#include "collectors/CSoftware.h"
+#include "pages/core/NoiseText.h"
+#include "pages/core/PageText.h"
+#include "resources/resource.h"
+#include "settings/CAppearance.h"
+
+CSectionPage::CSectionPage(UINT templateId)
+    : CDialogEx(templateId), m_background(::CreateSolidBrush(kDarkBack)) {
+    // Every page reseeds: the noise differs from one start to the next.
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+
+CSectionPage::~CSectionPage() = default;
+
+void CSectionPage::SetLabels(std::vector<PageLabel> labels) { m_labels = std::move(labels); }
+
+void CSectionPage::AddField(int id, size_t noiseLength) { m_fields.push_back({id, noiseLength, std::wstring()}); }
+
+void CSectionPage::SetWeiField(std::wstring CWinSAT::*score, size_t noiseLength) {
+    m_weiScore = score;
+    m_weiNoise = noiseLength;
+}
+
+void CSectionPage::SetButton(int id) { m_buttonId = id; }
+
+void CSectionPage::SetComboNoise(size_t noiseLength) { m_comboNoise = noiseLength; }
+
+void CSectionPage::AddGroupCaption(int captionId, int groupBoxId) { m_groupCaptions.push_back({captionId, groupBoxId}); }
+
+void CSectionPage::SetValue(int id, const std::wstring& text) {
+    for (auto& f : m_fields)
+        if (f.id == id) f.value = text;
+}
+
+const std::wstring& CSectionPage::Value(int id) const {
+    static const std::wstring kNone;
+    for (const auto& f : m_fields)
+        if (f.id == id) return f.value;
+    return kNone;
+}
+
+BOOL CSectionPage::OnInitDialog() {
+    CDialogEx::OnInitDialog();
+    m_darkMode = Options().GetBool(L"fDarkMode");
+    if (m_buttonId) StyleButton();
+    ApplyPageFonts();
+    CreateTitleFont();
+    SetLabelTexts();
+    FitGroupCaptions();
+    CollectValues();
+    if (m_weiScore) UpdateWeiScore();
+
+    m_tick = 0;
+    m_revealTimer = SetTimer(kRevealTimer, kRevealPeriod);
+    // Without a timer the page would stay on its placeholders for good.
+    if (!m_revealTimer) FinishReveal();
+    return TRUE;
+}
+
+void CSectionPage::StyleButton() {
+    if (!m_button.GetSafeHwnd()) m_button.SubclassDlgItem(m_buttonId, m_hWnd);
+    if (m_darkMode) {
+        CMFCButton::EnableWindowsTheming(false);
+        m_button.SetFaceColor(kDarkBack, true);
+        m_button.SetTextColor(kDarkValue);
+    } else {
+        CMFCButton::EnableWindowsTheming(true);
+    }
+}
+
+void CSectionPage::ApplyPageFonts() {
+    HFONT font = GetApp()->AppFont();
+    if (!font) font = GetFont();
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void CSectionPage::CreateTitleFont() {
+    if (m_titleFont) return;
+    HWND title = GetDlgItem(kTitleId);
+    if (!title) return;
+    HFONT current = reinterpret_cast<HFONT>(::SendMessageW(title, WM_GETFONT, 0, 0));
+    if (!current) current = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTW lf{};
+    if (!::GetObjectW(current, sizeof(lf), &lf)) return;
+    lf.lfWeight = FW_BOLD;
+    lf.lfHeight = 14;
+    m_titleFont.Reset(::CreateFontIndirectW(&lf));
+    if (m_titleFont) ::SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.Get()), TRUE);
+}
+
+void CSectionPage::SetLabelTexts() {
+    // An index the text table lacks gives an empty text, not a failure: a
+    // short language file must not take the main window down.
+    for (const auto& label : m_labels) SetDlgItemText(label.id, Text(label.text));
+}
+
+void CSectionPage::FitGroupCaptions() {
+    for (const auto& g : m_groupCaptions) {
+        HWND caption = GetDlgItem(g.caption), box = GetDlgItem(g.box);
+        if (!caption || !box) continue;
+        RECT boxRect{};
+        ::GetWindowRect(box, &boxRect);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&boxRect), 2);
+
+        const std::wstring text = GetDlgItemText(g.caption);
+        SIZE extent{};
+        HDC dc = ::GetDC(caption);
+        HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(caption, WM_GETFONT, 0, 0)));
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        TEXTMETRICW tm{};
+        ::GetTextMetricsW(dc, &tm);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(caption, dc);
+
+        // The box draws its own text about 7 pixels in; the caption covers
+        // it with a little room on either side.
+        const int pad = 3;
+        ::SetWindowPos(caption, nullptr, boxRect.left + 7 - pad, boxRect.top, extent.cx + 2 * pad, tm.tmHeight,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void CSectionPage::UpdateWeiScore() {
+    if (!m_weiScore) return;
+    const WeiFieldState state = SubScoreField(GetApp()->m_winsat.*m_weiScore);
+    m_wei = state.text;
+    const int show = state.visible ? SW_SHOW : SW_HIDE;
+    if (HWND field = GetDlgItem(kWeiFieldId)) ::ShowWindow(field, show);
+    if (HWND label = GetDlgItem(kWeiLabelId)) ::ShowWindow(label, show);
+    SetDlgItemText(kWeiFieldId, m_wei);
+}
+
+void CSectionPage::OnTimer(UINT_PTR id) {
+    if (id != m_revealTimer || m_revealed) return;
+    if (m_tick < kRevealFrames) {
+        ShowNoise();
+        ++m_tick;
+    } else {
+        FinishReveal();
+    }
+}
+
+void CSectionPage::ShowNoise() {
+    for (const auto& f : m_fields) SetDlgItemText(f.id, MakeNoiseText(f.noiseLength));
+    if (m_weiScore) SetDlgItemText(kWeiFieldId, MakeNoiseText(m_weiNoise));
+    if (m_comboNoise) {
+        HWND combo = GetDlgItem(kComboId);
+        ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+        const std::wstring noise = MakeNoiseText(m_comboNoise);
+        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(noise.c_str()));
+        ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
+    }
+}
+
+void CSectionPage::FinishReveal() {
+    if (m_revealTimer) KillTimer(m_revealTimer);
+    m_revealed = true;
+    for (const auto& f : m_fields) SetDlgItemText(f.id, f.value);
+    OnRevealed();
+    if (m_weiScore) UpdateWeiScore();
+}
+
+bool CSectionPage::OnPaint() {
+    // The dialog background (black in dark mode) is all a page shows.
+    PAINTSTRUCT ps;
+    ::BeginPaint(m_hWnd, &ps);
+    ::EndPaint(m_hWnd, &ps);
+    return true;
+}
+
+bool CSectionPage::IsValueField(int id) const {
+    if (m_weiScore && id == kWeiFieldId) return true;
+    return std::any_of(m_fields.begin(), m_fields.end(), [id](const Field& f) { return f.id == id; });
+}
+
+bool CSectionPage::IsGroupCaption(int id) const {
+    return std::any_of(m_groupCaptions.begin(), m_groupCaptions.end(),
+                       [id](const GroupCaption& g) { return g.caption == id; });
+}
+
+HBRUSH CSectionPage::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
+    if (ctlType == WM_CTLCOLORDLG) return m_darkMode ? m_background.Get() : nullptr;
+    const int id = ::GetDlgCtrlID(control);
+    const bool isStatic = ctlType == WM_CTLCOLORSTATIC;
+    if (ctlType == WM_CTLCOLOREDIT || (isStatic && IsValueField(id))) {
+        if (!m_darkMode) return nullptr;
+        ::SetTextColor(dc, kDarkValue);
+        ::SetBkColor(dc, kDarkBack);
+        return m_background.Get();
+    }
+    if (isStatic && IsGroupCaption(id)) {
+        // Opaque in the page's own background colour: it hides the frame line.
+        if (!m_darkMode) return nullptr;
+        ::SetTextColor(dc, kDarkText);
+        ::SetBkColor(dc, kDarkBack);
+        ::SetBkMode(dc, OPAQUE);
+        return m_background.Get();
+    }
+    if (isStatic && m_darkMode) {
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, id == kTitleId ? kDarkValue : kDarkText);
+        return static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH));
+    }
+    return CDialogEx::OnCtlColor(dc, control, ctlType);
+}
+
+bool CSectionPage::OnCommand(UINT id, UINT code, HWND control) {
+    if (m_buttonId && static_cast<int>(id) == m_buttonId && code == BN_CLICKED) {
+        OnButton();
+        return true;
+    }
+    if (m_comboNoise && static_cast<int>(id) == kComboId) {
+        if (code == CBN_SELCHANGE) {
+            m_comboSelection = static_cast<int>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
+            OnSelchangeCombo();
+            return true;
+        }
+        if (code == CBN_EDITCHANGE) {
+            OnEditchangeCombo();
+            return true;
+        }
+    }
+    return CDialogEx::OnCommand(id, code, control);
+}
+
+void CSectionPage::OnEditchangeCombo() {
+    if (m_comboSelection == -1) return;
+    HWND combo = GetDlgItem(kComboId);
+    const LRESULT len = ::SendMessageW(combo, CB_GETLBTEXTLEN, m_comboSelection, 0);
+    if (len == CB_ERR) return;
+    std::wstring text(static_cast<size_t>(len) + 1, L'\0');
+    ::SendMessageW(combo, CB_GETLBTEXT, m_comboSelection, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(static_cast<size_t>(len));
+    ::SetWindowTextW(combo, text.c_str());
+}
+
+void CSectionPage::OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSameKind,
+                                     const std::function<std::unique_ptr<CDialogEx>()>& make, bool pauseFirst,
+                                     bool windows10Only) {
+    if (windows10Only && !IsVersionAtLeast(10, 0, 0)) {
+        ::MessageBoxW(m_hWnd, Text(73).c_str(), GetApp()->m_pszExeName.c_str(), MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    auto& windows = GetApp()->m_monitorWindows;
+    auto it = std::find_if(windows.begin(), windows.end(), [this](const std::unique_ptr<CDialogEx>& w) {
+        return w.get() == m_monitor;
+    });
+    if (it == windows.end()) {
+        // A page re-created after a language or appearance change takes
+        // over the window its predecessor opened, so the rule still holds
+        // and no hidden window is left sampling for nobody.
+        it = std::find_if(windows.begin(), windows.end(),
+                          [&](const std::unique_ptr<CDialogEx>& w) { return isSameKind(w.get()); });
+        m_monitor = it == windows.end() ? nullptr : it->get();
+    }
+    if (m_monitor) {
+        if (m_monitor->GetSafeHwnd() && m_monitor->IsWindowVisible()) return;
+        m_monitor->DestroyWindow();
+        windows.erase(it);
+        m_monitor = nullptr;
+    }
+    if (pauseFirst) ::Sleep(1000);
+
+    std::unique_ptr<CDialogEx> window = make();
+    m_monitor = window.get();
+    windows.push_back(std::move(window));
+    if (m_monitor->Create(IDD_USAGE, static_cast<CWnd*>(nullptr))) m_monitor->ShowWindow(SW_SHOW);
+}

@@ -1,0 +1,156 @@
+#pragma once
+// What the nine section pages of the main window have in common. A page is a
+// child dialog with a title (1001), right-aligned labels and read-only value
+// fields. It reads its collectors once when it is created, shows random
+// hexadecimal noise in its fields for 20 frames of 60 ms, and then its real
+// values. The labels come from the text table, the colours follow the dark
+// or light appearance, the fonts follow the application font.
+//
+// A page class describes itself in its constructor (labels, fields with
+// their noise lengths, WEI field, button, combo, group captions), fills its
+// cached values in CollectValues(), and adds its own final step in
+// OnRevealed(). Everything else is done here.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/CDialogEx.h"
+#include "framework/CMFCButton.h"
+#include "framework/Handles.h"
+#include "pages/CWinSAT.h"
+
+// One label and the text-table entry it shows.
+struct PageLabel {
+    int id;
+    size_t text;
+};
+
+class CSectionPage : public CDialogEx {
+public:
+    static constexpr UINT_PTR kRevealTimer = 1;
+    static constexpr UINT kRevealPeriod = 60;  // milliseconds per noise frame
+    static constexpr unsigned kRevealFrames = 20;
+    static constexpr int kTitleId = 1001;
+    static constexpr int kComboId = 1124;
+    static constexpr int kWeiLabelId = 1168;
+    static constexpr int kWeiFieldId = 1169;
+
+    ~CSectionPage() override;
+
+    // Copies this page's WEI sub-score from the application's score store
+    // into the WEI field and shows the field and its label, or hides both
+    // (showing "-") while there is no score. Pages without a WEI field
+    // ignore it. The main window calls it when new scores are available.
+    virtual void UpdateWeiScore();
+
+    // True once the noise has given way to the values.
+    bool Revealed() const { return m_revealed; }
+    // The monitor window this page opened, while it exists.
+    CDialogEx* MonitorWindow() const { return m_monitor; }
+
+protected:
+    explicit CSectionPage(UINT templateId);
+
+    // ---- Description, given by the page's constructor ----
+    void SetLabels(std::vector<PageLabel> labels);
+    // A read-only value field and the number of noise digits it shows.
+    void AddField(int id, size_t noiseLength);
+    // The WEI field (1169) and label (1168), fed from `score` of the
+    // application's score store.
+    void SetWeiField(std::wstring CWinSAT::*score, size_t noiseLength);
+    // The page's push button (Usage, Peak Meter, Assess): styled with the
+    // appearance, its clicks go to OnButton().
+    void SetButton(int id);
+    // The device combo (1124) and the length of its one noise item.
+    void SetComboNoise(size_t noiseLength);
+    // A static laid over the top edge of a group box as its caption: it is
+    // fitted to its text and painted opaque, so the frame never runs
+    // through the caption, whatever font the page has.
+    void AddGroupCaption(int captionId, int groupBoxId);
+
+    // The text a field shows once the reveal is over.
+    void SetValue(int id, const std::wstring& text);
+    const std::wstring& Value(int id) const;
+
+    // ---- Steps of the page ----
+    // Reads the collectors into the cached values (once, at initialisation).
+    virtual void CollectValues() = 0;
+    // Runs after the last noise frame, once every field shows its value
+    // (and before the WEI field is refreshed).
+    virtual void OnRevealed() {}
+    virtual void OnButton() {}
+    // The combo's selection changed; m_comboSelection already holds it.
+    virtual void OnSelchangeCombo() {}
+
+    // Opens the page's monitor window, one per page: while it is open a
+    // press does nothing; a closed (hidden) one is destroyed and a fresh one
+    // created. `pauseFirst` waits a second before creating it (the sources
+    // behind those windows need the pause between two readings);
+    // `windows10Only` refuses with the "not supported" notice before
+    // Windows 10.
+    template <class TMonitor>
+    void OpenMonitor(bool pauseFirst, bool windows10Only = false) {
+        OpenMonitorWindow([](CDialogEx* w) { return dynamic_cast<TMonitor*>(w) != nullptr; },
+                          [] { return std::unique_ptr<CDialogEx>(new TMonitor()); }, pauseFirst, windows10Only);
+    }
+
+    BOOL OnInitDialog() override;
+    // Enter and Escape inside a page never close it.
+    void OnOK() override {}
+    void OnCancel() override {}
+    void OnTimer(UINT_PTR id) override;
+    bool OnPaint() override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlType) override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
+
+    // The application font (or the page's own dialog font) on every control.
+    void ApplyPageFonts();
+    // Typing into the combo is undone: the selected item's text comes back.
+    void OnEditchangeCombo();
+
+    bool m_darkMode = false;
+    int m_comboSelection = -1;
+    UINT_PTR m_revealTimer = kRevealTimer;
+    unsigned m_tick = 0;
+
+private:
+    struct Field {
+        int id;
+        size_t noiseLength;
+        std::wstring value;
+    };
+    struct GroupCaption {
+        int caption;
+        int box;
+    };
+
+    void StyleButton();
+    void CreateTitleFont();
+    void SetLabelTexts();
+    void FitGroupCaptions();
+    void ShowNoise();
+    void FinishReveal();
+    bool IsValueField(int id) const;
+    bool IsGroupCaption(int id) const;
+    void OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSameKind,
+                           const std::function<std::unique_ptr<CDialogEx>()>& make, bool pauseFirst,
+                           bool windows10Only);
+
+    std::vector<PageLabel> m_labels;
+    std::vector<Field> m_fields;
+    std::vector<GroupCaption> m_groupCaptions;
+    std::wstring CWinSAT::*m_weiScore = nullptr;
+    size_t m_weiNoise = 0;
+    std::wstring m_wei;
+    int m_buttonId = 0;
+    size_t m_comboNoise = 0;
+    bool m_revealed = false;
+
+    CBrushHandle m_background;
+    CFontHandle m_titleFont;
+    CMFCButton m_button;
+    CDialogEx* m_monitor = nullptr;
+};
