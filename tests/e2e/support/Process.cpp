@@ -180,17 +180,3 @@ bool SelectTreeItem(HWND tree, size_t position) {
     for (size_t i = 0; item && i < position; ++i) item = TreeView_GetNextSibling(tree, item);
     return item && TreeView_SelectItem(tree, item);
 }
-
-std::vector<std::wstring> MenuCaptions(HWND window, int subPosition) {
-    std::vector<std::wstring> captions;
-    HMENU menu = ::GetMenu(window);
-    if (menu && subPosition >= 0) menu = ::GetSubMenu(menu, subPosition);
-    if (!menu) return captions;
-    int n = ::GetMenuItemCount(menu);
-    for (int i = 0; i < n; ++i) {
-        wchar_t text[256] = {};
-        ::GetMenuStringW(menu, i, text, 256, MF_BYPOSITION);
-        captions.push_back(text);
-    }
-    return captions;
-}

@@ -48,6 +48,3 @@ std::wstring MessageBoxText(HWND box);
 std::vector<std::wstring> TreeItemTexts(HWND tree, DWORD pid);
 // Selects a root item (by position) of a tree control in another process.
 bool SelectTreeItem(HWND tree, size_t position);
-// Captions of the items of a menu of another process (top level, or the
-// sub-menu at `subPosition` when not negative).
-std::vector<std::wstring> MenuCaptions(HWND window, int subPosition = -1);

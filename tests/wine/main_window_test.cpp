@@ -1,0 +1,72 @@
+// The main window in-process: menu captions, the system menu and the tree's
+// colours follow the language and the appearance.
+#include <gtest/gtest.h>
+
+#include "app/AppMessages.h"
+#include "app/COrvanelDlg.h"
+#include "resources/resource.h"
+#include "tests/wine/support/TestSupport.h"
+
+namespace {
+
+std::wstring MenuText(HMENU menu, UINT item, UINT flags) {
+    wchar_t text[128] = {};
+    ::GetMenuStringW(menu, item, text, 128, flags);
+    return text;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        theApp.m_gdiplus.Startup();
+        theApp.CreateCollectors();
+        theApp.m_translate.Load(L"English");
+        ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
+    }
+    void TearDown() override { dlg.DestroyWindow(); }
+    ScopedSettings settings;
+    COrvanelDlg dlg;
+};
+
+TEST_F(MainWindow, LanguageChangeRenamesMenuButNotTheSystemMenuOrFixedItems) {
+    HMENU menu = dlg.GetMenu();
+    EXPECT_EQ(MenuText(menu, 0, MF_BYPOSITION), L"Widgets");
+    EXPECT_EQ(MenuText(menu, ID_HELP_ABOUT, MF_BYCOMMAND), L"&About Orvanel...");
+
+    theApp.m_translate.Load(L"Russian");
+    dlg.SendMessage(WM_APP_LANGUAGE);
+    EXPECT_EQ(MenuText(menu, 3, MF_BYPOSITION), L"Настройки");
+    EXPECT_EQ(MenuText(menu, ID_WEB_APP, MF_BYCOMMAND), theApp.m_translate.Text(152));
+    // The Tools pop-up got its command id; its first and last items keep their captions.
+    EXPECT_EQ(::GetMenuItemID(menu, 2), static_cast<UINT>(-1));  // still a pop-up
+    EXPECT_EQ(MenuText(menu, ID_SMART, MF_BYCOMMAND), L"S.M.A.R.T.");
+    EXPECT_EQ(MenuText(menu, ID_OTHER_PRODUCT, MF_BYCOMMAND), L"Velmora Pulsebar");
+    EXPECT_EQ(MenuText(::GetSystemMenu(dlg.m_hWnd, FALSE), IDM_ABOUTBOX, MF_BYCOMMAND), L"&About Orvanel...");
+
+    std::vector<std::wstring> tree;
+    for (const PAGE& p : dlg.Pages()) tree.push_back(p.text);
+    ASSERT_EQ(tree.size(), 9u);
+    EXPECT_EQ(tree[2], L"Процессор");
+}
+
+TEST_F(MainWindow, DarkModeOffGivesTheTreeItsColourBack) {
+    // The window starts dark (the default): the platform colour was saved.
+    HWND tree = dlg.Tree();
+    EXPECT_EQ(TreeView_GetBkColor(tree), RGB(0, 0, 0));
+    theApp.m_options.SetBool(L"fDarkMode", false);
+    dlg.SendMessage(WM_APP_DARKMODE);
+    EXPECT_EQ(TreeView_GetBkColor(tree), static_cast<COLORREF>(-1));
+    theApp.m_options.SetBool(L"fDarkMode", true);
+    dlg.SendMessage(WM_APP_DARKMODE);
+    EXPECT_EQ(TreeView_GetBkColor(tree), RGB(0, 0, 0));
+    theApp.m_options.SetBool(L"fDarkMode", false);
+    dlg.SendMessage(WM_APP_DARKMODE);
+    EXPECT_EQ(TreeView_GetBkColor(tree), static_cast<COLORREF>(-1));
+}
+
+TEST_F(MainWindow, EnterDoesNotCloseIt) {
+    dlg.SendMessage(WM_COMMAND, IDOK);
+    EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
+}
+
+}  // namespace
