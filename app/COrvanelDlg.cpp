@@ -6,6 +6,7 @@
 #include "app/WebLinks.h"
 #include "pages/SectionPages.h"
 #include "resources/resource.h"
+#include "smart/CDlgSMART.h"
 #include "settings/CDlgSettings.h"
 
 namespace {
@@ -212,6 +213,11 @@ bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
         case ID_WEB_APP_IP_LOOKUP: OpenWebPage(WebPage::IpAddressLookup); return true;
         case ID_WEB_APP_TERRAVUE: OpenWebPage(WebPage::Planet); return true;
         case ID_OTHER_PRODUCT: OpenWebPage(WebPage::OtherProduct); return true;
+        case ID_SMART: {
+            CDlgSMART dlg(this);
+            dlg.DoModal();
+            return true;
+        }
         case ID_SETTINGS: {
             CDlgSettings dlg(this);
             dlg.DoModal();
@@ -224,7 +230,6 @@ bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
         }
         case ID_WIDGETS:
         case ID_SCREENSAVER:
-        case ID_SMART:
         case ID_WINSAT:
             return true;  // their windows are not part of the program yet
         default: return false;

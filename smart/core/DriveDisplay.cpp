@@ -39,6 +39,33 @@ std::array<std::wstring, 6> FormatAttributeRow(const SmartAttribute& a, int acce
             Format(L"%012llX", static_cast<unsigned long long>(a.Raw))};
 }
 
+RowColours GetRowColours(RowSeverity severity, bool dark) {
+    const uint32_t black = ColourRgb(0, 0, 0);
+    RowColours c;
+    if (dark) {
+        c.ListDefault = false;
+        c.Back = black;
+        c.Text = severity == kSeverityFailing   ? ColourRgb(255, 0, 0)
+                 : severity == kSeverityWarning ? ColourRgb(255, 255, 0)
+                                                : ColourRgb(0, 255, 0);
+    } else if (severity == kSeverityFailing) {
+        c.ListDefault = false;
+        c.Text = ColourRgb(150, 0, 0);
+        c.Back = ColourRgb(255, 230, 230);
+    } else if (severity == kSeverityWarning) {
+        c.ListDefault = false;
+        c.Text = ColourRgb(120, 80, 0);
+        c.Back = ColourRgb(255, 248, 220);
+    }
+    return c;
+}
+
+uint32_t GetHealthTextColour(RowSeverity severity) {
+    if (severity == kSeverityFailing) return ColourRgb(255, 0, 0);
+    if (severity == kSeverityWarning) return ColourRgb(255, 255, 0);
+    return ColourRgb(0, 255, 0);
+}
+
 namespace {
 
 std::wstring TrimBlanks(const std::wstring& text) {

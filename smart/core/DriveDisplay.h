@@ -27,6 +27,23 @@ enum RowSeverity : int {
 
 RowSeverity GetRowSeverity(const SmartAttribute& attribute, int accessKind);
 
+// Colours as the platform packs them: 0x00BBGGRR.
+constexpr uint32_t ColourRgb(uint8_t r, uint8_t g, uint8_t b) {
+    return uint32_t(r) | (uint32_t(g) << 8) | (uint32_t(b) << 16);
+}
+
+// An attribute row's text and background. `ListDefault` leaves the list's
+// own colours: a normal row in the light appearance needs no pointing out.
+struct RowColours {
+    bool ListDefault = true;
+    uint32_t Text = 0;
+    uint32_t Back = 0;
+};
+RowColours GetRowColours(RowSeverity severity, bool dark);
+
+// The health field's text in the dark appearance (green, yellow or red).
+uint32_t GetHealthTextColour(RowSeverity severity);
+
 // What the window's four fields show for a drive that was read.
 struct DriveFields {
     std::wstring SerialNumber;  // blanks trimmed at both ends (some firmware pads in front)

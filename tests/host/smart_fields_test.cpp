@@ -59,4 +59,33 @@ TEST(DriveFields, SerialTrimmedFirmwareKeptTemperatureInCelsius) {
     EXPECT_EQ(f.Temperature, L"0\u00B0C");
 }
 
+
+TEST(DriveFields, RowColoursBySeverityAndAppearance) {
+    struct Case {
+        RowSeverity severity;
+        bool dark;
+        bool listDefault;
+        uint32_t text, back;
+    } cases[] = {
+        {kSeverityNormal, true, false, ColourRgb(0, 255, 0), ColourRgb(0, 0, 0)},
+        {kSeverityWarning, true, false, ColourRgb(255, 255, 0), ColourRgb(0, 0, 0)},
+        {kSeverityFailing, true, false, ColourRgb(255, 0, 0), ColourRgb(0, 0, 0)},
+        {kSeverityNormal, false, true, 0, 0},
+        {kSeverityWarning, false, false, ColourRgb(120, 80, 0), ColourRgb(255, 248, 220)},
+        {kSeverityFailing, false, false, ColourRgb(150, 0, 0), ColourRgb(255, 230, 230)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.severity << (c.dark ? " dark" : " light"));
+        RowColours r = GetRowColours(c.severity, c.dark);
+        EXPECT_EQ(r.ListDefault, c.listDefault);
+        if (c.listDefault) continue;
+        EXPECT_EQ(r.Text, c.text);
+        EXPECT_EQ(r.Back, c.back);
+    }
+    EXPECT_EQ(ColourRgb(0x12, 0x34, 0x56), 0x563412u);  // the platform's COLORREF order
+    EXPECT_EQ(GetHealthTextColour(kSeverityNormal), ColourRgb(0, 255, 0));
+    EXPECT_EQ(GetHealthTextColour(kSeverityWarning), ColourRgb(255, 255, 0));
+    EXPECT_EQ(GetHealthTextColour(kSeverityFailing), ColourRgb(255, 0, 0));
+}
+
 }  // namespace
