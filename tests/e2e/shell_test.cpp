@@ -15,7 +15,7 @@ struct Prepared {
     explicit Prepared(const std::string& lines) : appData(MakeTempFolder(L"orvanel-e2e")) {
         ::CreateDirectoryW((appData + L"\\Velmora").c_str(), nullptr);
         ::CreateDirectoryW((appData + L"\\Velmora\\Orvanel").c_str(), nullptr);
-        WriteTextFile(appData + L"\\Velmora\\Orvanel\\settings.ini", "[Settings]\r\n" + lines);
+        WriteFileBytes(appData + L"\\Velmora\\Orvanel\\settings.ini", "[Settings]\r\n" + lines);
     }
     ~Prepared() { RemoveFolder(appData); }
     std::wstring appData;

@@ -1,7 +1,6 @@
 #include "tests/e2e/support/Process.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "common/Format.h"
 
@@ -10,49 +9,6 @@ std::wstring TestProgramFolder() {
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring s(path);
     return s.substr(0, s.rfind(L'\\'));
-}
-
-std::wstring MakeTempFolder(const wchar_t* prefix) {
-    wchar_t tmp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, tmp);
-    for (unsigned i = 0;; ++i) {
-        std::wstring dir = Format(L"%ls%ls-%lu-%u", tmp, prefix, ::GetCurrentProcessId(), i);
-        if (::CreateDirectoryW(dir.c_str(), nullptr)) return dir;
-        if (::GetLastError() != ERROR_ALREADY_EXISTS) return std::wstring();
-    }
-}
-
-void RemoveFolder(const std::wstring& folder) {
-    if (folder.empty()) return;
-    std::vector<wchar_t> from(folder.begin(), folder.end());
-    from.push_back(0);
-    from.push_back(0);
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.data();
-    op.fFlags = FOF_NO_UI;
-    ::SHFileOperationW(&op);
-}
-
-std::wstring ReadFileText(const std::wstring& path) {
-    std::wstring out;
-    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                             nullptr);
-    if (f == INVALID_HANDLE_VALUE) return out;
-    char buf[4096];
-    DWORD n = 0;
-    while (::ReadFile(f, buf, sizeof(buf), &n, nullptr) && n > 0)
-        for (DWORD i = 0; i < n; ++i) out.push_back(static_cast<unsigned char>(buf[i]));
-    ::CloseHandle(f);
-    return out;
-}
-
-void WriteTextFile(const std::wstring& path, const std::string& bytes) {
-    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return;
-    DWORD n = 0;
-    ::WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr);
-    ::CloseHandle(f);
 }
 
 OrvanelProcess::OrvanelProcess(const std::wstring& tail, const std::wstring& appData, const std::wstring& exeName) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/common/WinFiles.h"
+
 class OrvanelProcess {
 public:
     // `tail` is the command-line tail ("" for none). `appData` is the folder
@@ -37,10 +39,6 @@ private:
 };
 
 std::wstring TestProgramFolder();
-std::wstring MakeTempFolder(const wchar_t* prefix);
-void RemoveFolder(const std::wstring& folder);
-std::wstring ReadFileText(const std::wstring& path);  // bytes widened (ASCII files)
-void WriteTextFile(const std::wstring& path, const std::string& bytes);
 
 // The text of a message box (its static control 0xFFFF).
 std::wstring MessageBoxText(HWND box);

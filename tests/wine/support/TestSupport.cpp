@@ -1,35 +1,8 @@
 #include "tests/wine/support/TestSupport.h"
 
-#include <shellapi.h>
-
-#include <vector>
-
-#include "common/Format.h"
 
 // The application object of every in-process test program.
 COrvanelApp theApp;
-
-std::wstring MakeTempDir(const wchar_t* prefix) {
-    wchar_t tmp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, tmp);
-    for (unsigned i = 0;; ++i) {
-        std::wstring dir = Format(L"%ls%ls-%lu-%u", tmp, prefix, ::GetCurrentProcessId(), i);
-        if (::CreateDirectoryW(dir.c_str(), nullptr)) return dir;
-        if (::GetLastError() != ERROR_ALREADY_EXISTS) return std::wstring();
-    }
-}
-
-void RemoveTree(const std::wstring& folder) {
-    if (folder.empty()) return;
-    std::vector<wchar_t> from(folder.begin(), folder.end());
-    from.push_back(0);
-    from.push_back(0);  // double-terminated list
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.data();
-    op.fFlags = FOF_NO_UI;
-    ::SHFileOperationW(&op);
-}
 
 void PumpMessages(DWORD ms) {
     const DWORD end = ::GetTickCount() + ms;
@@ -48,17 +21,6 @@ std::wstring ExeFolder() {
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring s(path);
     return s.substr(0, s.rfind(L'\\'));
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-    std::string out;
-    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return out;
-    char buf[4096];
-    DWORD n = 0;
-    while (::ReadFile(f, buf, sizeof(buf), &n, nullptr) && n > 0) out.append(buf, n);
-    ::CloseHandle(f);
-    return out;
 }
 
 void WriteUtf16File(const std::wstring& path, const std::wstring& text) {

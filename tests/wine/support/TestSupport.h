@@ -5,20 +5,18 @@
 #include <string>
 
 #include "app/COrvanelApp.h"
+#include "tests/common/WinFiles.h"
 
 // The application object of every in-process test program.
 extern COrvanelApp theApp;
 
-// A new empty folder under the temporary folder.
-std::wstring MakeTempDir(const wchar_t* prefix);
-// Removes a folder and everything in it.
-void RemoveTree(const std::wstring& folder);
+inline std::wstring MakeTempDir(const wchar_t* prefix) { return MakeTempFolder(prefix); }
+inline void RemoveTree(const std::wstring& folder) { RemoveFolder(folder); }
 // Dispatches messages for about `ms` milliseconds.
 void PumpMessages(DWORD ms);
 // Folder of the running test program (the build's program folder).
 std::wstring ExeFolder();
-// Reads a whole file (bytes) / writes text as UTF-16LE with a byte-order mark.
-std::string ReadFileBytes(const std::wstring& path);
+// Writes text as UTF-16LE with a byte-order mark.
 void WriteUtf16File(const std::wstring& path, const std::wstring& text);
 
 // Gives the test's application object a fresh settings file in a private
