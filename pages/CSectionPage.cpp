@@ -240,6 +240,8 @@ void CSectionPage::OnEditchangeCombo() {
     ::SendMessageW(combo, CB_GETLBTEXT, m_comboSelection, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(static_cast<size_t>(len));
     ::SetWindowTextW(combo, text.c_str());
+    // Typing also dropped the list's selection; the open list shows the device again.
+    ::SendMessageW(combo, CB_SETCURSEL, m_comboSelection, 0);
 }
 
 void CSectionPage::OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSameKind,

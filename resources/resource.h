@@ -87,3 +87,7 @@
 #define IDC_SMART_FIRMWARE      1194
 #define IDC_SMART_FIRMWARE_LABEL 1195
 #define IDC_SMART_HEALTH_LABEL  1196
+
+// Device pages: the frames around the drive and adapter combos
+#define IDC_STORAGE_DRIVE_BOX   1250
+#define IDC_NETWORK_ADAPTER_BOX 1251

@@ -1,0 +1,69 @@
+#include "pages/CDlgSectionAudio.h"
+
+#include "app/COrvanelApp.h"
+#include "pages/CDlgAudioPeakMeter.h"
+#include "pages/DeviceCombo.h"
+#include "pages/core/DevicePageText.h"
+#include "pages/core/PageText.h"
+#include "resources/resource.h"
+
+namespace {
+enum : int {
+    kManufacturer = 1131,
+    kName = 1052,
+    kStatus = 1132,
+    kOutputDevices = 1138,
+    kInputDevices = 1137,
+    kVolume = 1002,
+    kPeakMeter = 1014,
+};
+}  // namespace
+
+CDlgSectionAudio::CDlgSectionAudio() : CSectionPage(IDD_SECTION_AUDIO) {
+    // The frame around the combo (1130) has no caption.
+    SetLabels({{kTitleId, 20}, {1133, 74}, {1134, 30}, {1135, 79}, {1139, 81}, {1140, 82}, {1141, 83},
+               {kPeakMeter, 80}});
+    AddField(kManufacturer, 18);
+    AddField(kName, 18);
+    AddField(kStatus, 18);
+    AddField(kOutputDevices, 16);
+    AddField(kInputDevices, 16);
+    AddField(kVolume, 4);
+    SetComboNoise(32);
+    SetButton(kPeakMeter);
+}
+
+CDlgSectionAudio::~CDlgSectionAudio() = default;
+
+void CDlgSectionAudio::CollectValues() {
+    m_audio = &GetApp()->Audio();
+    // The two device lists are shown when the reveal ends, with the other values.
+    SetValue(kOutputDevices, DeviceListText(m_audio->OutputDevices));
+    SetValue(kInputDevices, DeviceListText(m_audio->InputDevices));
+}
+
+void CDlgSectionAudio::OnRevealed() {
+    m_comboSelection = FillDeviceCombo(GetDlgItem(kComboId), m_audio->Captions);
+    OnSelchangeCombo();
+    ShowVolume();
+    m_refreshTimer = SetTimer(kRefreshTimer, kRefreshPeriod);
+}
+
+void CDlgSectionAudio::OnSelchangeCombo() {
+    const int i = m_comboSelection;
+    SetDlgItemText(kManufacturer, DeviceEntry(m_audio->Manufacturers, i));
+    SetDlgItemText(kName, DeviceEntry(m_audio->Names, i));
+    SetDlgItemText(kStatus, DeviceEntry(m_audio->Statuses, i));
+}
+
+void CDlgSectionAudio::ShowVolume() { SetDlgItemText(kVolume, DashIfEmpty(m_audio->GetVolumeText())); }
+
+void CDlgSectionAudio::OnTimer(UINT_PTR id) {
+    if (m_refreshTimer && id == m_refreshTimer) {
+        ShowVolume();
+        return;
+    }
+    CSectionPage::OnTimer(id);
+}
+
+void CDlgSectionAudio::OnButton() { OpenMonitor<CDlgAudioPeakMeter>(/*pauseFirst=*/true); }

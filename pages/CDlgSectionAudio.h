@@ -1,0 +1,32 @@
+#pragma once
+// The Audio page: the sound devices in a combo with the selected one's
+// manufacturer, name and status, the playback and recording devices, the
+// master volume refreshed every second, and the Peak Meter button. The
+// device lists belong to the audio collector.
+#include <string>
+
+#include "pages/CSectionPage.h"
+
+class CHardwareAudio;
+
+class CDlgSectionAudio : public CSectionPage {
+public:
+    static constexpr UINT_PTR kRefreshTimer = 2;
+    static constexpr UINT kRefreshPeriod = 1000;  // milliseconds
+
+    CDlgSectionAudio();
+    ~CDlgSectionAudio() override;
+
+protected:
+    void CollectValues() override;
+    void OnRevealed() override;
+    void OnSelchangeCombo() override;
+    void OnButton() override;
+    void OnTimer(UINT_PTR id) override;
+
+private:
+    void ShowVolume();
+
+    CHardwareAudio* m_audio = nullptr;
+    UINT_PTR m_refreshTimer = 0;
+};

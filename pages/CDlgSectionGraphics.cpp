@@ -1,0 +1,60 @@
+#include "pages/CDlgSectionGraphics.h"
+
+#include "app/COrvanelApp.h"
+#include "pages/CDlgGPUUsage.h"
+#include "pages/core/DevicePageText.h"
+#include "resources/resource.h"
+
+namespace {
+enum : int {
+    kAdapterName = 1002,
+    kAdapterMemory = 1052,
+    kDriverVersion = 1098,
+    kResolution = 1099,
+    kFrequency = 1100,
+    kBitsPerPixel = 1101,
+    kGpuBox = 1102,
+    kGpuCaption = 1106,
+    kMonitorBox = 1107,
+    kMonitorCaption = 1108,
+    kUsage = 1014,
+};
+
+// The current mode of the primary display; false when it cannot be read.
+bool CurrentDisplayMode(DEVMODEW* mode) {
+    *mode = DEVMODEW{};
+    mode->dmSize = sizeof(DEVMODEW);
+    return ::EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, mode) != FALSE;
+}
+}  // namespace
+
+CDlgSectionGraphics::CDlgSectionGraphics() : CSectionPage(IDD_SECTION_GRAPHICS) {
+    SetLabels({{kTitleId, 16}, {kGpuBox, 66}, {kGpuCaption, 66}, {1103, 30}, {1104, 61}, {1105, 67},
+               {kMonitorBox, 68}, {kMonitorCaption, 68}, {1109, 69}, {1111, 71}, {1110, 70}, {kUsage, 60}});
+    AddField(kAdapterName, 18);
+    AddField(kAdapterMemory, 18);
+    AddField(kDriverVersion, 18);
+    AddField(kResolution, 18);
+    AddField(kFrequency, 18);
+    AddField(kBitsPerPixel, 18);
+    SetWeiField(&CWinSAT::graphicsScore, 4);
+    SetButton(kUsage);
+    AddGroupCaption(kGpuCaption, kGpuBox);
+    AddGroupCaption(kMonitorCaption, kMonitorBox);
+}
+
+CDlgSectionGraphics::~CDlgSectionGraphics() = default;
+
+void CDlgSectionGraphics::CollectValues() {
+    CHardwareGraphics& graphics = GetApp()->Graphics();
+    SetValue(kAdapterName, graphics.GetAdapterName());
+    SetValue(kAdapterMemory, graphics.GetAdapterMemory());
+    SetValue(kDriverVersion, graphics.GetDriverVersion());
+    SetValue(kResolution, ResolutionText(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+    // Each figure is read on its own: a failed read leaves only its field empty.
+    DEVMODEW mode;
+    if (CurrentDisplayMode(&mode)) SetValue(kFrequency, FrequencyText(static_cast<int>(mode.dmDisplayFrequency)));
+    if (CurrentDisplayMode(&mode)) SetValue(kBitsPerPixel, BitsPerPixelText(static_cast<int>(mode.dmBitsPerPel)));
+}
+
+void CDlgSectionGraphics::OnButton() { OpenMonitor<CDlgGPUUsage>(/*pauseFirst=*/true, /*windows10Only=*/true); }
