@@ -31,6 +31,7 @@ bool WaitUntil(bool (*condition)(HWND), HWND h, DWORD ms) {
 }
 bool Visible(HWND h) { return ::IsWindowVisible(h) != FALSE; }
 bool Hidden(HWND h) { return ::IsWindowVisible(h) == FALSE; }
+bool Restored(HWND h) { return ::IsWindowVisible(h) && !::IsIconic(h); }
 
 TEST(Shell, LanguageFileBesideTheProgramRenamesTheSections) {
     Prepared prepared("strLanguage=Russian\r\nstrFont=\r\n");
@@ -65,8 +66,7 @@ TEST(Shell, CloseEndsTheProgramOnlyWhileWidgetsAreOff) {
     EXPECT_FALSE(app.WaitForExit(500));
     // Opened again from the icon's menu.
     ::PostMessageW(main, WM_COMMAND, kTrayOpen, 0);
-    EXPECT_TRUE(WaitUntil(Visible, main, 5000));
-    EXPECT_FALSE(::IsIconic(main));
+    EXPECT_TRUE(WaitUntil(Restored, main, 5000));
     // Exit from the icon's menu ends it, widgets or not.
     ::PostMessageW(main, WM_COMMAND, kTrayExit, 0);
     EXPECT_TRUE(app.WaitForExit(10000));
