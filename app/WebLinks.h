@@ -1,17 +1,6 @@
 #pragma once
-// Opens the program's web pages in the user's browser, in Russian when the
-// chosen language is exactly "Russian".
-#include <string>
+// Opens one of the program's web pages in the user's browser, in the
+// language the user chose.
+#include "app/core/WebPages.h"
 
-enum class WebPage {
-    ProductHome,      // Tools > Web App
-    IpAddressLookup,  // Tools > Web App: IP Address Lookup
-    Planet,           // Tools > Web App: Terravue
-    WindowsApp,       // Help, Check for Updates (menu and notification icon)
-    OtherProduct,     // Tools > the maker's other product
-    MakerHome,        // About dialog: the maker's address
-    FontPage,         // About dialog: the font credit
-};
-
-std::wstring WebPageAddress(WebPage page, const std::wstring& language);
 void OpenWebPage(WebPage page);
