@@ -1,6 +1,7 @@
 #include "pages/CDlgSectionCPU.h"
 
 #include "app/COrvanelApp.h"
+#include "pages/CDlgCPUUsage.h"
 #include "resources/resource.h"
 
 namespace {
@@ -68,6 +69,4 @@ void CDlgSectionCPU::CollectValues() {
     SetValue(kThreads, cpu.GetThreadCount());
 }
 
-void CDlgSectionCPU::OnButton() {
-    // Wired to the CPU monitor window once it is part of the program.
-}
+void CDlgSectionCPU::OnButton() { OpenMonitor<CDlgCPUUsage>(/*pauseFirst=*/false); }

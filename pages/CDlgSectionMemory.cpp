@@ -1,6 +1,7 @@
 #include "pages/CDlgSectionMemory.h"
 
 #include "app/COrvanelApp.h"
+#include "pages/CDlgMemoryUsagePhysical.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
 
@@ -32,6 +33,4 @@ void CDlgSectionMemory::CollectValues() {
     SetValue(kFormFactor, TrimSpaces(memory.FormFactor));
 }
 
-void CDlgSectionMemory::OnButton() {
-    // Wired to the memory monitor window once it is part of the program.
-}
+void CDlgSectionMemory::OnButton() { OpenMonitor<CDlgMemoryUsagePhysical>(/*pauseFirst=*/false); }
