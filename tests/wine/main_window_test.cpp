@@ -2,6 +2,9 @@
 // colours follow the language and the appearance.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include "app/AppMessages.h"
 #include "app/COrvanelDlg.h"
 #include "resources/resource.h"
@@ -67,6 +70,47 @@ TEST_F(MainWindow, DarkModeOffGivesTheTreeItsColourBack) {
 TEST_F(MainWindow, EnterDoesNotCloseIt) {
     dlg.SendMessage(WM_COMMAND, IDOK);
     EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
+}
+
+}  // namespace
+
+namespace {
+
+// Whether the notification area holds the main window's icon: only an
+// existing icon can be modified.
+bool IconPresent(HWND owner) {
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof(nid);
+    nid.hWnd = owner;
+    nid.uID = IDR_MAINFRAME;
+    nid.uFlags = NIF_TIP;
+    wcscpy(nid.szTip, L"Orvanel");
+    return ::Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
+
+TEST(MainWindowTray, HiddenWindowGetsItsIconBackWhenTheTaskbarIsRecreated) {
+    ScopedSettings settings;
+    theApp.m_gdiplus.Startup();
+    theApp.CreateCollectors();
+    COrvanelDlg dlg;
+    dlg.m_fAutoStart = true;
+    ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
+    EXPECT_TRUE(IconPresent(dlg.m_hWnd));
+
+    // The shell restarted and forgot every icon.
+    NOTIFYICONDATAW nid{};
+    nid.cbSize = sizeof(nid);
+    nid.hWnd = dlg.m_hWnd;
+    nid.uID = IDR_MAINFRAME;
+    ::Shell_NotifyIconW(NIM_DELETE, &nid);
+    ASSERT_FALSE(IconPresent(dlg.m_hWnd));
+
+    dlg.SendMessage(::RegisterWindowMessageW(L"TaskbarCreated"));
+    EXPECT_TRUE(IconPresent(dlg.m_hWnd));
+
+    // Gone with the window.
+    dlg.DestroyWindow();
+    EXPECT_FALSE(IconPresent(nid.hWnd));
 }
 
 }  // namespace
