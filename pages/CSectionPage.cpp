@@ -1,6 +1,7 @@
 #include "pages/CSectionPage.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <cstdlib>
 #include <ctime>
 
@@ -53,6 +54,7 @@ BOOL CSectionPage::OnInitDialog() {
     ApplyPageFonts();
     CreateTitleFont();
     SetLabelTexts();
+    FitLabels();
     FitGroupCaptions();
     CollectValues();
     if (m_weiScore) UpdateWeiScore();
@@ -102,13 +104,63 @@ void CSectionPage::SetLabelTexts() {
     for (const auto& label : m_labels) SetDlgItemText(label.id, Text(label.text));
 }
 
+namespace {
+// The control's rectangle in its dialog's client coordinates.
+RECT ChildRect(HWND dialog, HWND control) {
+    RECT r{};
+    ::GetWindowRect(control, &r);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+}  // namespace
+
+void CSectionPage::FitLabels() {
+    // A label beside its field is laid out in the template as tall as the
+    // field, its right edge a little left of it. Its text is centred on the
+    // field whatever the font. A text that fits on one line becomes a
+    // left-aligned static that ends a few pixels short of that right edge,
+    // with those pixels to spare: some renderers draw a line a little wider
+    // than they measure it, and a right-aligned static would cut its last
+    // letter. A text too long for one line (Russian, mostly) wraps onto a
+    // second one rather than lose its end.
+    const int spare = 3;
+    for (const auto& label : m_labels) {
+        HWND control = GetDlgItem(label.id);
+        if (!control) continue;
+        wchar_t cls[16] = {};
+        ::GetClassNameW(control, cls, 16);
+        const LONG style = ::GetWindowLongW(control, GWL_STYLE);
+        if (_wcsicmp(cls, L"Static") != 0 || (style & SS_TYPEMASK) != SS_RIGHT) continue;
+
+        const RECT row = ChildRect(m_hWnd, control);
+        const int width = row.right - row.left;
+        const std::wstring text = GetDlgItemText(label.id);
+        HDC dc = ::GetDC(control);
+        HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+        SIZE line{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &line);
+        RECT wrapped{0, 0, width, 0};
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(control, dc);
+
+        if (line.cx <= width) {
+            ::SetWindowLongW(control, GWL_STYLE, (style & ~SS_TYPEMASK) | SS_LEFT);
+            ::SetWindowPos(control, nullptr, row.right - line.cx - spare, (row.top + row.bottom - line.cy) / 2,
+                           line.cx + 2 * spare, line.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        } else {
+            const int height = wrapped.bottom - wrapped.top;
+            ::SetWindowPos(control, nullptr, row.left, (row.top + row.bottom - height) / 2, width, height,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+}
+
 void CSectionPage::FitGroupCaptions() {
     for (const auto& g : m_groupCaptions) {
         HWND caption = GetDlgItem(g.caption), box = GetDlgItem(g.box);
         if (!caption || !box) continue;
-        RECT boxRect{};
-        ::GetWindowRect(box, &boxRect);
-        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&boxRect), 2);
+        const RECT boxRect = ChildRect(m_hWnd, box);
 
         const std::wstring text = GetDlgItemText(g.caption);
         SIZE extent{};

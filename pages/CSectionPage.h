@@ -130,6 +130,7 @@ private:
     void StyleButton();
     void CreateTitleFont();
     void SetLabelTexts();
+    void FitLabels();
     void FitGroupCaptions();
     void ShowNoise();
     void FinishReveal();

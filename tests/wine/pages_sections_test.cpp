@@ -228,6 +228,53 @@ TEST_F(SectionPages, DarkPagesColourValuesGreenLabelsWhiteAndLightPagesLeaveItTo
     ::DeleteDC(dc);
 }
 
+// Every text of a page fits its static, and no static runs into a field.
+void ExpectNothingClipped(HWND page, const std::wstring& where) {
+    std::vector<HWND> statics, fields;
+    for (HWND c = ::GetWindow(page, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t cls[16] = {};
+        ::GetClassNameW(c, cls, 16);
+        if (_wcsicmp(cls, L"Static") == 0) statics.push_back(c);
+        if (_wcsicmp(cls, L"Edit") == 0) fields.push_back(c);
+    }
+    for (HWND s : statics) {
+        wchar_t text[256] = {};
+        ::GetWindowTextW(s, text, 256);
+        RECT client{};
+        ::GetClientRect(s, &client);
+        RECT need{0, 0, client.right, 0};
+        HDC dc = ::GetDC(s);
+        HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(s, WM_GETFONT, 0, 0)));
+        ::DrawTextW(dc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(s, dc);
+        EXPECT_LE(need.right, client.right) << where << " \"" << ::testing::PrintToString(std::wstring(text)) << "\"";
+        EXPECT_LE(need.bottom, client.bottom) << where << " \"" << ::testing::PrintToString(std::wstring(text)) << "\"";
+        RECT sr{}, fr{}, overlap{};
+        ::GetWindowRect(s, &sr);
+        for (HWND f : fields) {
+            ::GetWindowRect(f, &fr);
+            EXPECT_FALSE(::IntersectRect(&overlap, &sr, &fr))
+                << where << " \"" << ::testing::PrintToString(std::wstring(text)) << "\" runs into field "
+                << ::GetDlgCtrlID(f);
+        }
+    }
+}
+
+TEST_F(SectionPages, LabelsFitInEveryLanguageWithAndWithoutTheEmbeddedFont) {
+    for (const wchar_t* font : {L"Sebastian Gothic NBP", L""}) {
+        theApp.SetAppFont(font);
+        dlg.SendMessage(WM_APP_FONT);
+        for (const wchar_t* language : {L"English", L"Russian", L"Chinese", L"German"}) {
+            theApp.m_translate.Load(language);
+            dlg.SendMessage(WM_APP_LANGUAGE);
+            for (size_t s : kOurSections)
+                ExpectNothingClipped(Page(s)->m_hWnd, std::wstring(language) + L"/" + font + L"/" +
+                                                          std::to_wstring(s));
+        }
+    }
+}
+
 TEST_F(SectionPages, RebuildsReplaceEveryPageAndFreeTheOldOnes) {
     std::vector<HWND> old;
     for (size_t s : kOurSections) old.push_back(Page(s)->m_hWnd);
