@@ -16,8 +16,11 @@
 
 namespace {
 
-enum Section : size_t { kSummary = 0, kSoftware = 1, kCpu = 2, kMemory = 3, kMotherboard = 5 };
-const size_t kOurSections[] = {kSummary, kSoftware, kCpu, kMemory, kMotherboard};
+enum Section : size_t {
+    kSummary = 0, kSoftware, kCpu, kMemory, kGraphics, kMotherboard, kStorage, kNetwork, kAudio
+};
+const size_t kAllSections[] = {kSummary,     kSoftware, kCpu,     kMemory, kGraphics,
+                               kMotherboard, kStorage,  kNetwork, kAudio};
 
 bool IsNoise(const std::wstring& text, size_t digits) {
     if (text.size() != digits + digits / 2) return false;
@@ -52,7 +55,7 @@ protected:
         const DWORD end = ::GetTickCount() + ms;
         for (;;) {
             bool all = true;
-            for (size_t s : kOurSections) all = all && Page(s) && Page(s)->Revealed();
+            for (size_t s : kAllSections) all = all && Page(s) && Page(s)->Revealed();
             if (all) return true;
             if (static_cast<LONG>(end - ::GetTickCount()) <= 0) return false;
             PumpMessages(20);
@@ -128,11 +131,18 @@ TEST_F(SectionPages, WeiFieldsAppearWithNewScores) {
     theApp.m_winsat.baseScore = L"5.9";
     theApp.m_winsat.processorScore = L"7.9";
     theApp.m_winsat.memoryScore = L"5.9";
+    theApp.m_winsat.graphicsScore = L"6.4";
+    theApp.m_winsat.diskScore = L"8.1";
     dlg.SendMessage(WM_APP_WEI);
 
+    // Every page with a WEI field takes its own sub-score.
+    CSectionPage* graphics = Page(kGraphics);
+    CSectionPage* storage = Page(kStorage);
     EXPECT_EQ(cpu->GetDlgItemText(1169), L"7.9");
     EXPECT_EQ(memory->GetDlgItemText(1169), L"5.9");
-    for (CSectionPage* p : {cpu, memory}) {
+    EXPECT_EQ(graphics->GetDlgItemText(1169), L"6.4");
+    EXPECT_EQ(storage->GetDlgItemText(1169), L"8.1");
+    for (CSectionPage* p : {cpu, memory, graphics, storage}) {
         EXPECT_TRUE(HasVisibleStyle(p->GetDlgItem(1169)));
         EXPECT_TRUE(HasVisibleStyle(p->GetDlgItem(1168)));
     }
@@ -150,7 +160,7 @@ TEST_F(SectionPages, ScoreArrivingDuringTheRevealIsWhatTheRevealEndsOn) {
 }
 
 TEST_F(SectionPages, EnterAndEscapeLeaveEveryPageOpen) {
-    for (size_t s : kOurSections) {
+    for (size_t s : kAllSections) {
         CSectionPage* page = Page(s);
         ASSERT_NE(page, nullptr) << s;
         const HWND h = page->m_hWnd;
@@ -268,7 +278,7 @@ TEST_F(SectionPages, LabelsFitInEveryLanguageWithAndWithoutTheEmbeddedFont) {
         for (const wchar_t* language : {L"English", L"Russian", L"Chinese", L"German"}) {
             theApp.m_translate.Load(language);
             dlg.SendMessage(WM_APP_LANGUAGE);
-            for (size_t s : kOurSections)
+            for (size_t s : kAllSections)
                 ExpectNothingClipped(Page(s)->m_hWnd, std::wstring(language) + L"/" + font + L"/" +
                                                           std::to_wstring(s));
         }
@@ -277,7 +287,7 @@ TEST_F(SectionPages, LabelsFitInEveryLanguageWithAndWithoutTheEmbeddedFont) {
 
 TEST_F(SectionPages, RebuildsReplaceEveryPageAndFreeTheOldOnes) {
     std::vector<HWND> old;
-    for (size_t s : kOurSections) old.push_back(Page(s)->m_hWnd);
+    for (size_t s : kAllSections) old.push_back(Page(s)->m_hWnd);
     const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
 
     const UINT notices[] = {WM_APP_LANGUAGE, WM_APP_DARKMODE, WM_APP_FONT};
@@ -287,7 +297,7 @@ TEST_F(SectionPages, RebuildsReplaceEveryPageAndFreeTheOldOnes) {
             dlg.SendMessage(msg);
         }
     for (HWND h : old) EXPECT_FALSE(::IsWindow(h));
-    for (size_t s : kOurSections) {
+    for (size_t s : kAllSections) {
         CSectionPage* page = Page(s);
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(::GetParent(page->m_hWnd), dlg.m_hWnd);
