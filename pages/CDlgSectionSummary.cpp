@@ -36,7 +36,14 @@ void CDlgSectionSummary::CollectValues() {
     const CHardwareMemory& memory = app->Memory();
     SetValue(kMemory, memory.GetInstalledMemory() + L" " + memory.GetMemoryType());
     SetValue(kGraphics, DashIfEmpty(app->Graphics().GetAdapterName()));
+}
+
+BOOL CDlgSectionSummary::OnInitDialog() {
+    const BOOL result = CSectionPage::OnInitDialog();
+    // The score or the Assess button from the start, whenever the other
+    // values are read.
     UpdateWeiScore();
+    return result;
 }
 
 void CDlgSectionSummary::UpdateWeiScore() {

@@ -14,6 +14,7 @@ public:
     void UpdateWeiScore() override;
 
 protected:
+    BOOL OnInitDialog() override;
     void CollectValues() override;
     void OnButton() override;
 
