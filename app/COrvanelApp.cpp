@@ -16,6 +16,8 @@ COrvanelApp* GetApp() { return static_cast<COrvanelApp*>(AfxGetApp()); }
 COrvanelApp::COrvanelApp() = default;
 
 COrvanelApp::~COrvanelApp() {
+    if (m_collectorTimer) ::KillTimer(nullptr, m_collectorTimer);
+    if (m_collectorWorker.joinable()) m_collectorWorker.join();
     // Reverse order of construction.
     m_software.reset();
     m_storage.reset();
@@ -39,6 +41,51 @@ void COrvanelApp::CreateCollectors() {
     m_network = std::make_unique<CHardwareNetwork>();
     m_storage = std::make_unique<CHardwareStorage>();
     m_software = std::make_unique<CSoftware>();
+}
+
+void COrvanelApp::GatherCollectors() {
+    CreateCollectors();
+    // Both the Summary and the Graphics page show the adapter: ask now.
+    m_graphics->GetAdapterName();
+}
+
+void COrvanelApp::CreateCollectorsInBackground() {
+    if (m_collectorTimer || m_collectorWorker.joinable() || m_software) return;
+    // A thread timer fires from the first message loop once the queue is
+    // idle, that is after the main window has been shown and painted.
+    m_collectorTimer = ::SetTimer(nullptr, 0, 0, OnCollectorTimer);
+    if (!m_collectorTimer) GatherCollectors();
+}
+
+void CALLBACK COrvanelApp::OnCollectorTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    ::KillTimer(nullptr, id);
+    COrvanelApp* app = GetApp();
+    if (app->m_collectorTimer != id) return;
+    app->m_collectorTimer = 0;
+    app->m_collectorsBuilt = false;
+    try {
+        app->m_collectorWorker = std::thread([app] {
+            app->GatherCollectors();
+            app->m_collectorsBuilt.store(true, std::memory_order_release);
+        });
+    } catch (...) {
+        app->GatherCollectors();  // no thread to be had: gather them here
+    }
+}
+
+bool COrvanelApp::CollectorsPending() const {
+    return m_collectorTimer || (m_collectorWorker.joinable() && !m_collectorsBuilt.load(std::memory_order_acquire));
+}
+
+void COrvanelApp::WaitForCollectors() {
+    // Only the user-interface thread asks for collectors, so one join does.
+    if (m_collectorWorker.joinable()) m_collectorWorker.join();
+    if (m_collectorTimer) {
+        // Needed before the message loop ran: gather them here and now.
+        ::KillTimer(nullptr, m_collectorTimer);
+        m_collectorTimer = 0;
+        GatherCollectors();
+    }
 }
 
 void COrvanelApp::SetAppFont(const std::wstring& fontName) {
@@ -94,10 +141,11 @@ BOOL COrvanelApp::InitInstance() {
         return FALSE;
     }
 
-    CreateCollectors();
-
     InstallSmbiosTextDecoder();
     ReadSmbiosTable(m_smbios);
+    // The pages show their noise while the collectors gather: the main
+    // window does not wait for them.
+    CreateCollectorsInBackground();
 
     m_gdiplus.Startup();
 

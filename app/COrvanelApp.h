@@ -3,8 +3,10 @@
 // one window uses, for the life of the process.
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "collectors/CDateTime.h"
@@ -41,16 +43,24 @@ public:
     // as it is constructed. Start-up does this once the program knows it is
     // the only instance, so a second copy never queries the system.
     void CreateCollectors();
+    // Start-up's way: the same construction (and the slow video-adapter
+    // query) on a worker thread that starts once the message loop runs, so
+    // the main window and its pages are on the screen first. Every accessor
+    // below waits for it; CollectorsPending() asks without waiting, so a
+    // page can show its noise until the data is there.
+    void CreateCollectorsInBackground();
+    bool CollectorsPending() const;
+    void WaitForCollectors();
 
-    CDateTime& DateTime() { return *m_dateTime; }
-    CHardwareAudio& Audio() { return *m_audio; }
-    CHardwareCPU& Cpu() { return *m_cpu; }
-    CHardwareGraphics& Graphics() { return *m_graphics; }
-    CHardwareMemory& Memory() { return *m_memory; }
-    CHardwareMotherboard& Motherboard() { return *m_motherboard; }
-    CHardwareNetwork& Network() { return *m_network; }
-    CHardwareStorage& Storage() { return *m_storage; }
-    CSoftware& Software() { return *m_software; }
+    CDateTime& DateTime() { WaitForCollectors(); return *m_dateTime; }
+    CHardwareAudio& Audio() { WaitForCollectors(); return *m_audio; }
+    CHardwareCPU& Cpu() { WaitForCollectors(); return *m_cpu; }
+    CHardwareGraphics& Graphics() { WaitForCollectors(); return *m_graphics; }
+    CHardwareMemory& Memory() { WaitForCollectors(); return *m_memory; }
+    CHardwareMotherboard& Motherboard() { WaitForCollectors(); return *m_motherboard; }
+    CHardwareNetwork& Network() { WaitForCollectors(); return *m_network; }
+    CHardwareStorage& Storage() { WaitForCollectors(); return *m_storage; }
+    CSoftware& Software() { WaitForCollectors(); return *m_software; }
 
     std::wstring m_settingsPath;
     COptions m_options;
@@ -74,6 +84,15 @@ public:
     // to the page that opened them: a page may be re-created (language or
     // appearance change) while its monitor window stays open.
     std::vector<std::unique_ptr<CDialogEx>> m_monitorWindows;
+
+private:
+    static void CALLBACK OnCollectorTimer(HWND, UINT, UINT_PTR, DWORD);
+    // CreateCollectors and the adapter query: what the worker does.
+    void GatherCollectors();
+
+    UINT_PTR m_collectorTimer = 0;  // the worker is due to start
+    std::thread m_collectorWorker;
+    std::atomic<bool> m_collectorsBuilt{false};
 };
 
 // The one application object of the process.

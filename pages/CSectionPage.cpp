@@ -56,7 +56,9 @@ BOOL CSectionPage::OnInitDialog() {
     SetLabelTexts();
     FitLabels();
     FitGroupCaptions();
-    CollectValues();
+    // Start-up builds the pages while its collectors may still be gathering;
+    // the values are then read on the first noise frame after they are in.
+    if (!GetApp()->CollectorsPending()) CollectOnce();
     if (m_weiScore) UpdateWeiScore();
 
     m_tick = 0;
@@ -190,8 +192,15 @@ void CSectionPage::UpdateWeiScore() {
     SetDlgItemText(kWeiFieldId, m_wei);
 }
 
+void CSectionPage::CollectOnce() {
+    if (m_collected) return;
+    m_collected = true;
+    CollectValues();
+}
+
 void CSectionPage::OnTimer(UINT_PTR id) {
     if (id != m_revealTimer || m_revealed) return;
+    if (!m_collected && !GetApp()->CollectorsPending()) CollectOnce();
     if (m_tick < kRevealFrames) {
         ShowNoise();
         ++m_tick;
@@ -214,6 +223,7 @@ void CSectionPage::ShowNoise() {
 
 void CSectionPage::FinishReveal() {
     if (m_revealTimer) KillTimer(m_revealTimer);
+    CollectOnce();  // waits for the collectors if they are still at work
     m_revealed = true;
     for (const auto& f : m_fields) SetDlgItemText(f.id, f.value);
     OnRevealed();

@@ -76,7 +76,9 @@ protected:
     const std::wstring& Value(int id) const;
 
     // ---- Steps of the page ----
-    // Reads the collectors into the cached values (once, at initialisation).
+    // Reads the collectors into the cached values, once: at initialisation,
+    // or, while start-up's collectors are still gathering, on the first
+    // noise frame after they are done (at the latest on the last one).
     virtual void CollectValues() = 0;
     // Runs after the last noise frame, once every field shows its value
     // (and before the WEI field is refreshed).
@@ -134,6 +136,7 @@ private:
     void FitGroupCaptions();
     void ShowNoise();
     void FinishReveal();
+    void CollectOnce();
     bool IsValueField(int id) const;
     bool IsGroupCaption(int id) const;
     void OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSameKind,
@@ -149,6 +152,7 @@ private:
     int m_buttonId = 0;
     size_t m_comboNoise = 0;
     bool m_revealed = false;
+    bool m_collected = false;
 
     CBrushHandle m_background;
     CFontHandle m_titleFont;
