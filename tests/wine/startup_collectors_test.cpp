@@ -1,0 +1,47 @@
+// Start-up gathers the collectors on a worker thread while the main window
+// and its pages are built: the pages must still end their reveal on the
+// collectors' values.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "app/COrvanelDlg.h"
+#include "pages/CSectionPage.h"
+#include "resources/resource.h"
+#include "tests/wine/support/TestSupport.h"
+
+namespace {
+
+TEST(BackgroundCollectors, PagesBuiltBeforeTheCollectorsAreInEndOnTheirValues) {
+    ScopedSettings settings;
+    theApp.m_translate.Load(L"English");
+    theApp.m_gdiplus.Startup();
+    theApp.CreateCollectorsInBackground();
+    ASSERT_TRUE(theApp.CollectorsPending());
+
+    COrvanelDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
+    // Nothing has been gathered yet: the worker starts from the message loop.
+    EXPECT_TRUE(theApp.CollectorsPending());
+
+    auto page = [&](size_t section) { return dynamic_cast<CSectionPage*>(dlg.Page(section)); };
+    const DWORD end = ::GetTickCount() + 8000;
+    bool revealed = false;
+    while (!revealed && static_cast<LONG>(end - ::GetTickCount()) > 0) {
+        PumpMessages(20);
+        revealed = true;
+        for (size_t s = 0; s < COrvanelDlg::kSections; ++s) revealed = revealed && page(s) && page(s)->Revealed();
+    }
+    ASSERT_TRUE(revealed);
+    EXPECT_FALSE(theApp.CollectorsPending());
+
+    EXPECT_EQ(page(0)->GetDlgItemText(1052), theApp.Cpu().GetProcessorName());
+    EXPECT_EQ(page(2)->GetDlgItemText(1052), theApp.Cpu().GetProcessorName());
+    EXPECT_EQ(page(4)->GetDlgItemText(1002), theApp.Graphics().GetAdapterName());
+    EXPECT_EQ(page(4)->GetDlgItemText(1098), theApp.Graphics().GetDriverVersion());
+    ASSERT_FALSE(theApp.Storage().Models.empty());
+    EXPECT_EQ(page(6)->GetDlgItemText(1057), theApp.Storage().Models[0]);
+    dlg.DestroyWindow();
+}
+
+}  // namespace
