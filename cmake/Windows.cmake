@@ -141,3 +141,15 @@ foreach(py IN LISTS HOST_CHECKS)
   add_test(NAME ${name} COMMAND python3 ${py} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
   set_tests_properties(${name} PROPERTIES TIMEOUT 180 RESOURCE_LOCK desktop)
 endforeach()
+
+# ---- start-up benchmark (bench/startup) ----------------------------------
+# A bare dialog program as the yardstick, and the probe that starts a
+# program and times it until its window (and the main window's pages) exist.
+add_executable(bare_dialog WIN32 ${CMAKE_SOURCE_DIR}/bench/bare_dialog.cpp)
+orvanel_win_defaults(bare_dialog)
+target_link_options(bare_dialog PRIVATE -static -municode -mwindows)
+
+add_executable(startup_probe ${CMAKE_SOURCE_DIR}/bench/startup_probe.cpp)
+orvanel_win_defaults(startup_probe)
+target_link_libraries(startup_probe PRIVATE e2e_support)
+target_link_options(startup_probe PRIVATE -static -municode)
