@@ -6,6 +6,19 @@
 #include "collectors/core/CounterFigures.h"
 #include "collectors/core/GraphicsText.h"
 
+namespace {
+
+const wchar_t kVideoController[] = L"SELECT * FROM Win32_VideoController";
+
+// With several adapters every fact comes from the one WMI lists last.
+std::wstring LastText(const wchar_t* property) {
+    std::wstring result;
+    WmiQuery(kVideoController, [&](const WmiRow& row) { result = WmiText(row.Get(property)); });
+    return result;
+}
+
+}  // namespace
+
 CHardwareGraphics::CHardwareGraphics() {
     EngineInstances = EnumCounterInstances(L"GPU Engine");
     for (const std::wstring& name : EngineInstances) {
@@ -17,25 +30,16 @@ CHardwareGraphics::CHardwareGraphics() {
 
 CHardwareGraphics::~CHardwareGraphics() = default;
 
-const CHardwareGraphics::AdapterFacts& CHardwareGraphics::Adapter() {
-    if (m_adapter.read) return m_adapter;
-    AdapterFacts facts;
-    // With several adapters every fact comes from the one WMI lists last.
-    // A query that did not run (no WMI on this thread) is tried again next time.
-    facts.read = WmiQuery(L"SELECT * FROM Win32_VideoController", [&facts](const WmiRow& row) {
-        facts.name = WmiText(row.Get(L"Name"));
-        facts.driverVersion = WmiText(row.Get(L"DriverVersion"));
-        facts.memory = AdapterMemoryText(WmiNumber(row.Get(L"AdapterRAM")));
-    });
-    m_adapter = std::move(facts);
-    return m_adapter;
+std::wstring CHardwareGraphics::GetAdapterName() { return LastText(L"Name"); }
+
+std::wstring CHardwareGraphics::GetDriverVersion() { return LastText(L"DriverVersion"); }
+
+std::wstring CHardwareGraphics::GetAdapterMemory() {
+    std::wstring result;
+    WmiQuery(kVideoController,
+             [&](const WmiRow& row) { result = AdapterMemoryText(WmiNumber(row.Get(L"AdapterRAM"))); });
+    return result;
 }
-
-std::wstring CHardwareGraphics::GetAdapterName() { return Adapter().name; }
-
-std::wstring CHardwareGraphics::GetDriverVersion() { return Adapter().driverVersion; }
-
-std::wstring CHardwareGraphics::GetAdapterMemory() { return Adapter().memory; }
 
 int CHardwareGraphics::GetUsage() {
     std::vector<int> samples;
