@@ -43,11 +43,7 @@ void COrvanelApp::CreateCollectors() {
     m_software = std::make_unique<CSoftware>();
 }
 
-void COrvanelApp::GatherCollectors() {
-    CreateCollectors();
-    // Both the Summary and the Graphics page show the adapter: ask now.
-    m_graphics->GetAdapterName();
-}
+void COrvanelApp::GatherCollectors() { CreateCollectors(); }
 
 void COrvanelApp::CreateCollectorsInBackground() {
     if (m_collectorTimer || m_collectorWorker.joinable() || m_software) return;
