@@ -109,7 +109,7 @@ foreach(src IN LISTS WINE_TESTS)
   target_link_options(wine_${name} PRIVATE -static)
   target_compile_definitions(wine_${name} PRIVATE CORPUS_DIR="${CORPUS_DIR}")
   gtest_discover_tests(wine_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES TIMEOUT 60)
+                       PROPERTIES TIMEOUT 180)
 endforeach()
 
 # End-to-end tests: programs that start orvanel.exe (found next to them) as
@@ -129,7 +129,7 @@ foreach(src IN LISTS E2E_TESTS)
   target_link_options(e2e_${name} PRIVATE -static)
   add_dependencies(e2e_${name} orvanel)
   gtest_discover_tests(e2e_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES TIMEOUT 120 RESOURCE_LOCK desktop)
+                       PROPERTIES TIMEOUT 180 RESOURCE_LOCK desktop)
 endforeach()
 
 # Checks that compare what the Windows programs report with what Linux says
