@@ -9,12 +9,11 @@ usage: facts_check.py <folder with orvanel-facts.exe>
 import datetime
 import os
 import re
-import subprocess
 import sys
 import time
 
-REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-LINE = re.compile(r"^([A-Za-z]\w*::[^:\[]+?|IsVersionAtLeast\([^)]*\))(?:\[(\d+)\])?: ?(.*)$")
+import factslib
+from factslib import check, failures, read
 
 EXPECTED = {
     "CDumpSMBIOS": ["MajorVersion", "MinorVersion", "BiosVersion", "ModuleMemoryType", "DeviceMemoryType",
@@ -31,40 +30,8 @@ EXPECTED = {
                   "GetUnixTime"],
 }
 
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-
-
-def read(path):
-    try:
-        with open(path, encoding="utf-8", errors="replace") as f:
-            return f.read().strip()
-    except OSError:
-        return None
-
-
 def run_facts(exe_dir):
-    exe = os.path.join(exe_dir, "orvanel-facts.exe")
-    before = time.time()
-    result = subprocess.run([os.path.join(REPO, "scripts", "wine-run"), exe],
-                            stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=150)
-    after = time.time()
-    out = result.stdout.decode("utf-8", errors="replace")
-    check(result.returncode == 0, "orvanel-facts.exe exited with %d" % result.returncode)
-    facts, lists = {}, {}
-    for raw in out.splitlines():
-        m = LINE.match(raw.rstrip("\r"))
-        if not m:
-            continue
-        op, index, value = m.group(1), m.group(2), m.group(3)
-        if index is None:
-            facts[op] = value
-        else:
-            lists.setdefault(op, {})[int(index)] = value
+    out, facts, lists, before, after = factslib.run_facts(exe_dir)
     for cls, ops in EXPECTED.items():
         for op in ops:
             check(cls + "::" + op in facts, "%s::%s was not printed" % (cls, op))
@@ -271,11 +238,7 @@ def main():
     check_memory(facts)
     check_software(facts, before, after)
     check_date_time(facts, before, after)
-    for f in failures:
-        print("FAIL:", f)
-    if failures:
-        sys.exit(1)
-    print("SMBIOS, CPU, memory, software and date/time facts agree with the host")
+    factslib.finish("SMBIOS, CPU, memory, software and date/time facts agree with the host")
 
 
 if __name__ == "__main__":

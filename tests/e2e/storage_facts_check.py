@@ -10,44 +10,14 @@ import re
 import subprocess
 import sys
 
-REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-LINE = re.compile(r"^(\w+::\w+)(?:\[(\d+)\])?: ?(.*)$")
-
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-
+import factslib
+from factslib import check, failures, read
 
 def run_facts(exe_dir):
-    exe = os.path.join(exe_dir, "orvanel-facts.exe")
-    result = subprocess.run([os.path.join(REPO, "scripts", "wine-run"), exe],
-                            stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=150)
-    out = result.stdout.decode("utf-8", errors="replace")
-    check(result.returncode == 0, "orvanel-facts.exe exited with %d" % result.returncode)
-    facts, lists = {}, {}
-    for raw in out.splitlines():
-        m = LINE.match(raw.rstrip("\r"))
-        if not m:
-            continue
-        op, index, value = m.group(1), m.group(2), m.group(3)
-        if index is None:
-            facts[op] = value
-        else:
-            lists.setdefault(op, {})[int(index)] = value
+    out, facts, lists, _, _ = factslib.run_facts(exe_dir)
     for heading in ("# Graphics", "# Motherboard", "# Storage", "# Network", "# Audio"):
         check(heading in out, "no %r section in the output" % heading)
-    return facts, {op: [v[i] for i in sorted(v)] for op, v in lists.items()}
-
-
-def read(path):
-    try:
-        with open(path, encoding="utf-8", errors="replace") as f:
-            return f.read().strip()
-    except OSError:
-        return None
+    return facts, lists
 
 
 def check_storage(facts, lists):
@@ -196,11 +166,7 @@ def main():
     check_motherboard(facts)
     check_graphics(facts)
     check_audio(facts, lists)
-    for f in failures:
-        print("FAIL:", f)
-    if failures:
-        sys.exit(1)
-    print("storage, network, motherboard, graphics and audio facts agree with the host")
+    factslib.finish("storage, network, motherboard, graphics and audio facts agree with the host")
 
 
 if __name__ == "__main__":
