@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "smart/core/DriveInfo.h"
+
 // A 512-byte ATA IDENTIFY block.
 struct IdentifyBlock {
     std::vector<uint8_t> Bytes = std::vector<uint8_t>(512, 0);
@@ -72,4 +74,15 @@ inline std::vector<uint8_t> NvmeHealthLog(uint8_t criticalWarning, uint16_t kelv
         b[48 + k] = static_cast<uint8_t>(unitsWritten >> (8 * k));
     }
     return b;
+}
+
+// A decoded attribute whose worst value equals its current one.
+inline SmartAttribute Attr(uint8_t id, uint8_t current, uint8_t threshold, uint64_t raw) {
+    SmartAttribute a;
+    a.Id = id;
+    a.Current = current;
+    a.Worst = current;
+    a.Threshold = threshold;
+    a.Raw = raw;
+    return a;
 }

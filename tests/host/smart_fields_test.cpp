@@ -2,18 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "smart/core/DriveDisplay.h"
+#include "tests/common/SmartBlocks.h"
 
 namespace {
-
-SmartAttribute Attr(uint8_t id, uint8_t current, uint8_t threshold, uint64_t raw) {
-    SmartAttribute a;
-    a.Id = id;
-    a.Current = current;
-    a.Worst = current;
-    a.Threshold = threshold;
-    a.Raw = raw;
-    return a;
-}
 
 TEST(DriveFields, TextsAndHealthColour) {
     struct Case {

@@ -1,19 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "smart/core/DriveDisplay.h"
+#include "tests/common/SmartBlocks.h"
 #include "smart/core/HealthStatus.h"
 
 namespace {
-
-SmartAttribute Attr(uint8_t id, uint8_t current, uint8_t threshold, uint64_t raw) {
-    SmartAttribute a;
-    a.Id = id;
-    a.Current = current;
-    a.Worst = current;
-    a.Threshold = threshold;
-    a.Raw = raw;
-    return a;
-}
 
 DriveInfo Drive(int kind, std::vector<SmartAttribute> attributes) {
     DriveInfo info;
