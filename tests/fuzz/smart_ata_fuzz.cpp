@@ -1,6 +1,7 @@
 // Drive answers on the ATA and bridge paths: IDENTIFY, the attribute and
 // threshold tables, INQUIRY, LOG SENSE and sense data, then the rating and
 // the window texts made from whatever came out.
+#include "tests/fuzz/DriveDisplayFuzz.h"
 #include "smart/core/AtaIdentify.h"
 #include "smart/core/AtaSmartTable.h"
 #include "smart/core/DriveDisplay.h"
@@ -26,13 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadLogSenseTemperature(log.data(), log.size(), info.Temperature);
     ScsiCommandSucceeded(flags >> 4, sense);
 
-    HealthStatus health = EvaluateHealth(info);
-    if (health.Percent < 0 || health.Percent > 100) __builtin_trap();
-    FormatHealthText(health);
-    FormatDriveItemText(info);
-    for (const SmartAttribute& a : info.Attributes) {
-        FormatAttributeRow(a, info.AccessKind);
-        GetRowSeverity(a, info.AccessKind);
-    }
+    ExerciseDriveDisplay(info);
     return 0;
 }

@@ -1,5 +1,6 @@
 // NVMe answers: Identify Controller and the SMART / Health log, then the
 // rating and the window texts made from them.
+#include "tests/fuzz/DriveDisplayFuzz.h"
 #include "smart/core/DriveDisplay.h"
 #include "smart/core/HealthStatus.h"
 #include "smart/core/NvmeData.h"
@@ -16,13 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     DecodeNvmeIdentify(identify.data(), identify.size(), info, capacity);
     DecodeNvmeHealthLog(log.data(), log.size(), capacity, info);
 
-    HealthStatus health = EvaluateHealth(info);
-    if (health.Percent < 0 || health.Percent > 100) __builtin_trap();
-    FormatHealthText(health);
-    FormatDriveItemText(info);
-    for (const SmartAttribute& a : info.Attributes) {
-        FormatAttributeRow(a, info.AccessKind);
-        GetRowSeverity(a, info.AccessKind);
-    }
+    ExerciseDriveDisplay(info);
     return 0;
 }
