@@ -2,6 +2,7 @@
 
 #include "app/COrvanelApp.h"
 #include "app/WebLinks.h"
+#include "framework/Fonts.h"
 #include "resources/resource.h"
 
 namespace {
@@ -9,15 +10,6 @@ const COLORREF kLinkColor = RGB(2, 103, 204);
 
 bool IsLink(int id) { return id == IDC_ABOUT_WEB_LINK || id == IDC_ABOUT_FONT_LINK; }
 }  // namespace
-
-HFONT DeriveFont(HWND control, void (*change)(LOGFONTW&)) {
-    HFONT current = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-    if (!current) current = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    LOGFONTW lf{};
-    ::GetObjectW(current, sizeof(lf), &lf);
-    change(lf);
-    return ::CreateFontIndirectW(&lf);
-}
 
 CAboutDlg::CAboutDlg() : CDialogEx(IDD_ABOUTBOX) {}
 

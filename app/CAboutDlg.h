@@ -21,6 +21,3 @@ private:
     CFontHandle m_fontLinkFont;
     CFontHandle m_webLinkFont;
 };
-
-// The font a control has now, changed by `change`, created as a new font.
-HFONT DeriveFont(HWND control, void (*change)(LOGFONTW&));

@@ -17,17 +17,8 @@ COrvanelApp::COrvanelApp() = default;
 
 COrvanelApp::~COrvanelApp() {
     if (m_collectorTimer) ::KillTimer(nullptr, m_collectorTimer);
+    // The collectors (members) go after this, in reverse order of declaration.
     if (m_collectorWorker.joinable()) m_collectorWorker.join();
-    // Reverse order of construction.
-    m_software.reset();
-    m_storage.reset();
-    m_network.reset();
-    m_motherboard.reset();
-    m_memory.reset();
-    m_graphics.reset();
-    m_cpu.reset();
-    m_audio.reset();
-    m_dateTime.reset();
 }
 
 void COrvanelApp::CreateCollectors() {
@@ -43,14 +34,12 @@ void COrvanelApp::CreateCollectors() {
     m_software = std::make_unique<CSoftware>();
 }
 
-void COrvanelApp::GatherCollectors() { CreateCollectors(); }
-
 void COrvanelApp::CreateCollectorsInBackground() {
     if (m_collectorTimer || m_collectorWorker.joinable() || m_software) return;
     // A thread timer fires from the first message loop once the queue is
     // idle, that is after the main window has been shown and painted.
     m_collectorTimer = ::SetTimer(nullptr, 0, 0, OnCollectorTimer);
-    if (!m_collectorTimer) GatherCollectors();
+    if (!m_collectorTimer) CreateCollectors();
 }
 
 void CALLBACK COrvanelApp::OnCollectorTimer(HWND, UINT, UINT_PTR id, DWORD) {
@@ -58,14 +47,13 @@ void CALLBACK COrvanelApp::OnCollectorTimer(HWND, UINT, UINT_PTR id, DWORD) {
     COrvanelApp* app = GetApp();
     if (app->m_collectorTimer != id) return;
     app->m_collectorTimer = 0;
-    app->m_collectorsBuilt = false;
     try {
         app->m_collectorWorker = std::thread([app] {
-            app->GatherCollectors();
+            app->CreateCollectors();
             app->m_collectorsBuilt.store(true, std::memory_order_release);
         });
     } catch (...) {
-        app->GatherCollectors();  // no thread to be had: gather them here
+        app->CreateCollectors();  // no thread to be had: gather them here
     }
 }
 
@@ -80,7 +68,7 @@ void COrvanelApp::WaitForCollectors() {
         // Needed before the message loop ran: gather them here and now.
         ::KillTimer(nullptr, m_collectorTimer);
         m_collectorTimer = 0;
-        GatherCollectors();
+        CreateCollectors();
     }
 }
 
@@ -144,7 +132,13 @@ BOOL COrvanelApp::InitInstance() {
     CreateCollectorsInBackground();
 
     m_gdiplus.Startup();
+    RunMainWindow();
+    // Everything that drew with GDI+ is gone by now.
+    m_gdiplus.Shutdown();
+    return FALSE;
+}
 
+void COrvanelApp::RunMainWindow() {
     {
         COrvanelDlg dlg;
         m_pMainWnd = &dlg;
@@ -155,10 +149,7 @@ BOOL COrvanelApp::InitInstance() {
             if (tail == L"-auto") dlg.m_fAutoStart = true;
             dlg.DoModal();
         }
-        // Windows that draw with GDI+ go before it shuts down.
         m_monitorWindows.clear();
-        m_gdiplus.Shutdown();
         m_pMainWnd = nullptr;
     }
-    return FALSE;
 }

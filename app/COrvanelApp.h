@@ -43,8 +43,7 @@ public:
     // as it is constructed. Start-up does this once the program knows it is
     // the only instance, so a second copy never queries the system.
     void CreateCollectors();
-    // Start-up's way: the same construction (and the slow video-adapter
-    // query) on a worker thread that starts once the message loop runs, so
+    // Start-up's way: the same construction on a worker thread that starts once the message loop runs, so
     // the main window and its pages are on the screen first. Every accessor
     // below waits for it; CollectorsPending() asks without waiting, so a
     // page can show its noise until the data is there.
@@ -86,10 +85,10 @@ public:
     std::vector<std::unique_ptr<CDialogEx>> m_monitorWindows;
 
 private:
+    // Runs the main window modally (or removes the logon task) and closes
+    // the windows that belong to it.
+    void RunMainWindow();
     static void CALLBACK OnCollectorTimer(HWND, UINT, UINT_PTR, DWORD);
-    // CreateCollectors and the adapter query: what the worker does.
-    void GatherCollectors();
-
     UINT_PTR m_collectorTimer = 0;  // the worker is due to start
     std::thread m_collectorWorker;
     std::atomic<bool> m_collectorsBuilt{false};

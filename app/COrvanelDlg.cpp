@@ -58,12 +58,7 @@ BOOL COrvanelDlg::OnInitDialog() {
     CDialogEx::OnInitDialog();
 
     // The About item stays English: it comes from the program's own table.
-    std::wstring about;
-    {
-        const wchar_t* p = nullptr;
-        int n = ::LoadStringW(::GetModuleHandleW(nullptr), 0, reinterpret_cast<LPWSTR>(&p), 0);
-        if (n > 0 && p) about.assign(p, n);
-    }
+    const std::wstring about = CTranslate::BuiltInText(0);
     if (HMENU sys = ::GetSystemMenu(m_hWnd, FALSE); sys && !about.empty()) {
         ::AppendMenuW(sys, MF_SEPARATOR, 0, nullptr);
         ::AppendMenuW(sys, MF_STRING, IDM_ABOUTBOX, about.c_str());
@@ -72,7 +67,7 @@ BOOL COrvanelDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIconSmall));
 
-    m_background = LoadPngResource(IDB_BACKGROUND);
+    m_look.LoadPicture();
 
     m_tray.SetOwner(m_hWnd);
     if (m_fAutoStart) m_tray.Add();
@@ -189,10 +184,8 @@ bool COrvanelDlg::OnPaint() {
         RECT rc = GetClientRect();
         int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
         ::DrawIcon(dc, (rc.right - cx + 1) / 2, (rc.bottom - cy + 1) / 2, m_hIcon);
-    } else if (m_background) {
-        Gdiplus::Graphics g(dc);
-        g.DrawImage(m_background.get(), 0, 0, static_cast<INT>(m_background->GetWidth()),
-                    static_cast<INT>(m_background->GetHeight()));
+    } else {
+        m_look.PaintPlainPicture(dc);
     }
     ::EndPaint(m_hWnd, &ps);
     return true;
@@ -275,8 +268,6 @@ bool COrvanelDlg::OnNotify(NMHDR* hdr, LRESULT* result) {
 }
 
 void COrvanelDlg::OnDestroy() {
-    // The picture goes with the window, while GDI+ still runs.
-    m_background.reset();
     m_tray.Delete();
 }
 

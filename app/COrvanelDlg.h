@@ -10,7 +10,7 @@
 
 #include "app/CTray.h"
 #include "framework/CDialogEx.h"
-#include "framework/GdiPlus.h"
+#include "settings/CAppearance.h"
 
 struct PAGE {
     std::wstring text;
@@ -55,7 +55,7 @@ private:
 
     HICON m_hIcon = nullptr;
     HICON m_hIconSmall = nullptr;
-    std::unique_ptr<Gdiplus::Bitmap> m_background;
+    CAppearance m_look;  // the background picture
     CTray m_tray;
     std::vector<PAGE> m_pages;
     HIMAGELIST m_imageList = nullptr;

@@ -16,13 +16,6 @@ std::wstring ModuleFolder() {
     return folder;
 }
 
-// Built-in text of id, empty when the string table has none.
-std::wstring BuiltInText(UINT id) {
-    const wchar_t* p = nullptr;
-    int n = ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&p), 0);
-    return n > 0 && p ? std::wstring(p, n) : std::wstring();
-}
-
 bool EndsWithLng(const std::wstring& name) {
     if (name.size() < 4) return false;
     std::wstring ext = name.substr(name.size() - 4);
@@ -40,6 +33,12 @@ std::wstring ReadLanguageValue(const std::wstring& file, const wchar_t* section,
 }
 
 CTranslate::CTranslate() : m_folder(ModuleFolder()) {}
+
+std::wstring CTranslate::BuiltInText(UINT id) {
+    const wchar_t* p = nullptr;
+    int n = ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&p), 0);
+    return n > 0 && p ? std::wstring(p, n) : std::wstring();
+}
 
 std::vector<std::wstring> CTranslate::LanguageFiles() const {
     std::vector<std::wstring> files;

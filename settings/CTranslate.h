@@ -31,6 +31,10 @@ public:
     void TranslateMenu(HMENU menu, const MenuText* byPosition, size_t positions, const MenuText* byCommand,
                        size_t commands) const;
 
+    // The program's own (English) text of an id, whatever the language;
+    // empty when the string table has none.
+    static std::wstring BuiltInText(UINT id);
+
     // Text of an index; empty outside the table.
     const std::wstring& Text(size_t index) const;
     const std::wstring& operator[](size_t index) const { return Text(index); }
