@@ -4,14 +4,6 @@
 
 CDialogEx::CDialogEx(UINT templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
 
-CDialogEx::~CDialogEx() {
-    if (m_hWnd && ::IsWindow(m_hWnd)) {
-        HWND h = m_hWnd;
-        Detach();
-        ::DestroyWindow(h);
-    }
-}
-
 HWND CDialogEx::ParentHwnd() const {
     if (m_parent) return m_parent->m_hWnd;
     CWinApp* app = AfxGetApp();

@@ -8,7 +8,6 @@
 class CDialogEx : public CWnd {
 public:
     explicit CDialogEx(UINT templateId, CWnd* parent = nullptr);
-    ~CDialogEx() override;
 
     INT_PTR DoModal();
     // Creates the dialog modeless as a child or owned window of `parent`.
@@ -17,7 +16,6 @@ public:
     void EndDialog(INT_PTR result);
 
     UINT TemplateId() const { return m_templateId; }
-    bool IsModal() const { return m_modal; }
 
 protected:
     virtual BOOL OnInitDialog() { return TRUE; }

@@ -60,7 +60,6 @@ private:
 
 using CFontHandle = CGdiObject<HFONT>;
 using CBrushHandle = CGdiObject<HBRUSH>;
-using CPenHandle = CGdiObject<HPEN>;
 using CBitmapHandle = CGdiObject<HBITMAP>;
 
 // A COM interface pointer released on destruction.
@@ -92,19 +91,4 @@ public:
 
 private:
     T* p_ = nullptr;
-};
-
-// COM initialised for the calling thread for the lifetime of the object.
-class CComInit {
-public:
-    explicit CComInit(DWORD model = COINIT_APARTMENTTHREADED) : hr_(CoInitializeEx(nullptr, model)) {}
-    ~CComInit() {
-        if (SUCCEEDED(hr_)) CoUninitialize();
-    }
-    CComInit(const CComInit&) = delete;
-    CComInit& operator=(const CComInit&) = delete;
-    HRESULT Result() const { return hr_; }
-
-private:
-    HRESULT hr_;
 };

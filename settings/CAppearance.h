@@ -21,7 +21,6 @@ public:
     // Loads the background picture (PNG 134): the dialog then paints it
     // with the overlay inside a 10-pixel frame.
     void LoadPicture();
-    bool HasPicture() const { return m_picturePainted; }
 
     // Stores the flag, re-creates the overlay and redraws `wnd` at once.
     void ApplyDarkMode(HWND wnd, bool dark);

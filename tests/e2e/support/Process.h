@@ -22,7 +22,6 @@ public:
     bool Started() const { return m_pi.hProcess != nullptr; }
     DWORD Pid() const { return m_pi.dwProcessId; }
     const std::wstring& AppData() const { return m_appData; }
-    std::wstring SettingsFile() const { return m_appData + L"\\Velmora\\Orvanel\\settings.ini"; }
 
     // True when the process ended within `ms`; its exit code goes to *code.
     bool WaitForExit(DWORD ms, DWORD* code = nullptr);

@@ -16,13 +16,6 @@ void PumpMessages(DWORD ms) {
     } while (static_cast<LONG>(end - ::GetTickCount()) > 0);
 }
 
-std::wstring ExeFolder() {
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s(path);
-    return s.substr(0, s.rfind(L'\\'));
-}
-
 void WriteUtf16File(const std::wstring& path, const std::wstring& text) {
     HANDLE f = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) return;

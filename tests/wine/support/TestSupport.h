@@ -14,8 +14,6 @@ inline std::wstring MakeTempDir(const wchar_t* prefix) { return MakeTempFolder(p
 inline void RemoveTree(const std::wstring& folder) { RemoveFolder(folder); }
 // Dispatches messages for about `ms` milliseconds.
 void PumpMessages(DWORD ms);
-// Folder of the running test program (the build's program folder).
-std::wstring ExeFolder();
 // Writes text as UTF-16LE with a byte-order mark.
 void WriteUtf16File(const std::wstring& path, const std::wstring& text);
 
