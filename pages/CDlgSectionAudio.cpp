@@ -30,6 +30,7 @@ CDlgSectionAudio::CDlgSectionAudio() : CSectionPage(IDD_SECTION_AUDIO) {
     AddField(kInputDevices, 16);
     AddField(kVolume, 4);
     SetComboNoise(32);
+    RefreshEverySecond();
     SetButton(kPeakMeter);
 }
 
@@ -45,8 +46,6 @@ void CDlgSectionAudio::CollectValues() {
 void CDlgSectionAudio::OnRevealed() {
     m_comboSelection = FillDeviceCombo(GetDlgItem(kComboId), m_audio->Captions);
     OnSelchangeCombo();
-    ShowVolume();
-    m_refreshTimer = SetTimer(kRefreshTimer, kRefreshPeriod);
 }
 
 void CDlgSectionAudio::OnSelchangeCombo() {
@@ -56,14 +55,6 @@ void CDlgSectionAudio::OnSelchangeCombo() {
     SetDlgItemText(kStatus, DeviceEntry(m_audio->Statuses, i));
 }
 
-void CDlgSectionAudio::ShowVolume() { SetDlgItemText(kVolume, DashIfEmpty(m_audio->GetVolumeText())); }
-
-void CDlgSectionAudio::OnTimer(UINT_PTR id) {
-    if (m_refreshTimer && id == m_refreshTimer) {
-        ShowVolume();
-        return;
-    }
-    CSectionPage::OnTimer(id);
-}
+void CDlgSectionAudio::OnRefresh() { SetDlgItemText(kVolume, DashIfEmpty(m_audio->GetVolumeText())); }
 
 void CDlgSectionAudio::OnButton() { OpenMonitor<CDlgAudioPeakMeter>(/*pauseFirst=*/true); }

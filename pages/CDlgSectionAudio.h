@@ -11,9 +11,6 @@ class CHardwareAudio;
 
 class CDlgSectionAudio : public CSectionPage {
 public:
-    static constexpr UINT_PTR kRefreshTimer = 2;
-    static constexpr UINT kRefreshPeriod = 1000;  // milliseconds
-
     CDlgSectionAudio();
     ~CDlgSectionAudio() override;
 
@@ -22,11 +19,8 @@ protected:
     void OnRevealed() override;
     void OnSelchangeCombo() override;
     void OnButton() override;
-    void OnTimer(UINT_PTR id) override;
+    void OnRefresh() override;
 
 private:
-    void ShowVolume();
-
     CHardwareAudio* m_audio = nullptr;
-    UINT_PTR m_refreshTimer = 0;
 };

@@ -32,6 +32,7 @@ CDlgSectionNetwork::CDlgSectionNetwork() : CSectionPage(IDD_SECTION_NETWORK) {
     AddField(kGateway, 18);
     AddField(kBandwidth, 8);
     SetComboNoise(8);
+    RefreshEverySecond();
     SetButton(kUsage);
 }
 
@@ -43,8 +44,6 @@ void CDlgSectionNetwork::OnRevealed() {
     // Adapters are numbered, not named: their descriptions are in the field below.
     m_comboSelection = FillDeviceCombo(GetDlgItem(kComboId), NumberedItems(Text(85), m_network->Descriptions.size()));
     OnSelchangeCombo();
-    ShowBandwidth();
-    m_refreshTimer = SetTimer(kRefreshTimer, kRefreshPeriod);
 }
 
 void CDlgSectionNetwork::OnSelchangeCombo() {
@@ -58,14 +57,6 @@ void CDlgSectionNetwork::OnSelchangeCombo() {
     SetDlgItemText(kGateway, DeviceEntry(m_network->Gateways, i));
 }
 
-void CDlgSectionNetwork::ShowBandwidth() { SetDlgItemText(kBandwidth, BandwidthText(m_network->GetBandwidth())); }
-
-void CDlgSectionNetwork::OnTimer(UINT_PTR id) {
-    if (m_refreshTimer && id == m_refreshTimer) {
-        ShowBandwidth();
-        return;
-    }
-    CSectionPage::OnTimer(id);
-}
+void CDlgSectionNetwork::OnRefresh() { SetDlgItemText(kBandwidth, BandwidthText(m_network->GetBandwidth())); }
 
 void CDlgSectionNetwork::OnButton() { OpenMonitor<CDlgNetworkUsage>(/*pauseFirst=*/true); }

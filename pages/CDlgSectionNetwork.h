@@ -9,9 +9,6 @@ class CHardwareNetwork;
 
 class CDlgSectionNetwork : public CSectionPage {
 public:
-    static constexpr UINT_PTR kRefreshTimer = 2;
-    static constexpr UINT kRefreshPeriod = 1000;  // milliseconds
-
     CDlgSectionNetwork();
     ~CDlgSectionNetwork() override;
 
@@ -20,11 +17,8 @@ protected:
     void OnRevealed() override;
     void OnSelchangeCombo() override;
     void OnButton() override;
-    void OnTimer(UINT_PTR id) override;
+    void OnRefresh() override;
 
 private:
-    void ShowBandwidth();
-
     CHardwareNetwork* m_network = nullptr;
-    UINT_PTR m_refreshTimer = 0;
 };

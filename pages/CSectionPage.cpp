@@ -35,6 +35,8 @@ void CSectionPage::SetComboNoise(size_t noiseLength) { m_comboNoise = noiseLengt
 
 void CSectionPage::AddGroupCaption(int captionId, int groupBoxId) { m_groupCaptions.push_back({captionId, groupBoxId}); }
 
+void CSectionPage::RefreshEverySecond() { m_refreshes = true; }
+
 void CSectionPage::SetValue(int id, const std::wstring& text) {
     for (auto& f : m_fields)
         if (f.id == id) f.value = text;
@@ -199,6 +201,10 @@ void CSectionPage::CollectOnce() {
 }
 
 void CSectionPage::OnTimer(UINT_PTR id) {
+    if (m_refreshTimer && id == m_refreshTimer) {
+        OnRefresh();
+        return;
+    }
     if (id != m_revealTimer || m_revealed) return;
     if (!m_collected && !GetApp()->CollectorsPending()) CollectOnce();
     if (m_tick < kRevealFrames) {
@@ -227,6 +233,10 @@ void CSectionPage::FinishReveal() {
     m_revealed = true;
     for (const auto& f : m_fields) SetDlgItemText(f.id, f.value);
     OnRevealed();
+    if (m_refreshes) {
+        OnRefresh();
+        m_refreshTimer = SetTimer(kRefreshTimer, kRefreshPeriod);
+    }
     if (m_weiScore) UpdateWeiScore();
 }
 

@@ -7,9 +7,9 @@
 // or light appearance, the fonts follow the application font.
 //
 // A page class describes itself in its constructor (labels, fields with
-// their noise lengths, WEI field, button, combo, group captions), fills its
-// cached values in CollectValues(), and adds its own final step in
-// OnRevealed(). Everything else is done here.
+// their noise lengths, WEI field, button, combo, group captions, a live
+// refresh), fills its cached values in CollectValues(), and adds its own
+// final step in OnRevealed(). Everything else is done here.
 #include <windows.h>
 
 #include <functional>
@@ -33,6 +33,8 @@ public:
     static constexpr UINT_PTR kRevealTimer = 1;
     static constexpr UINT kRevealPeriod = 60;  // milliseconds per noise frame
     static constexpr unsigned kRevealFrames = 20;
+    static constexpr UINT_PTR kRefreshTimer = 2;
+    static constexpr UINT kRefreshPeriod = 1000;  // milliseconds
     static constexpr int kTitleId = 1001;
     static constexpr int kComboId = 1124;
     static constexpr int kWeiLabelId = 1168;
@@ -70,6 +72,9 @@ protected:
     // fitted to its text and painted opaque, so the frame never runs
     // through the caption, whatever font the page has.
     void AddGroupCaption(int captionId, int groupBoxId);
+    // The page has live fields: OnRefresh() runs once the reveal is over and
+    // then every second for as long as the page exists.
+    void RefreshEverySecond();
 
     // The text a field shows once the reveal is over.
     void SetValue(int id, const std::wstring& text);
@@ -83,6 +88,8 @@ protected:
     // Runs after the last noise frame, once every field shows its value
     // (and before the WEI field is refreshed).
     virtual void OnRevealed() {}
+    // Reads the live fields again (pages that asked for RefreshEverySecond).
+    virtual void OnRefresh() {}
     virtual void OnButton() {}
     // The combo's selection changed; m_comboSelection already holds it.
     virtual void OnSelchangeCombo() {}
@@ -151,6 +158,8 @@ private:
     std::wstring m_wei;
     int m_buttonId = 0;
     size_t m_comboNoise = 0;
+    bool m_refreshes = false;
+    UINT_PTR m_refreshTimer = 0;
     bool m_revealed = false;
     bool m_collected = false;
 
