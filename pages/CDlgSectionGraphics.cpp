@@ -51,10 +51,13 @@ void CDlgSectionGraphics::CollectValues() {
     SetValue(kAdapterMemory, graphics.GetAdapterMemory());
     SetValue(kDriverVersion, graphics.GetDriverVersion());
     SetValue(kResolution, ResolutionText(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
-    // Each figure is read on its own: a failed read leaves only its field empty.
+    // One read of the mode serves both figures; when it fails both stay
+    // empty while the resolution above is still shown.
     DEVMODEW mode;
-    if (CurrentDisplayMode(&mode)) SetValue(kFrequency, FrequencyText(static_cast<int>(mode.dmDisplayFrequency)));
-    if (CurrentDisplayMode(&mode)) SetValue(kBitsPerPixel, BitsPerPixelText(static_cast<int>(mode.dmBitsPerPel)));
+    if (CurrentDisplayMode(&mode)) {
+        SetValue(kFrequency, FrequencyText(static_cast<int>(mode.dmDisplayFrequency)));
+        SetValue(kBitsPerPixel, BitsPerPixelText(static_cast<int>(mode.dmBitsPerPel)));
+    }
 }
 
 void CDlgSectionGraphics::OnButton() { OpenMonitor<CDlgGPUUsage>(/*pauseFirst=*/true, /*windows10Only=*/true); }
