@@ -42,13 +42,6 @@ void CSectionPage::SetValue(int id, const std::wstring& text) {
         if (f.id == id) f.value = text;
 }
 
-const std::wstring& CSectionPage::Value(int id) const {
-    static const std::wstring kNone;
-    for (const auto& f : m_fields)
-        if (f.id == id) return f.value;
-    return kNone;
-}
-
 BOOL CSectionPage::OnInitDialog() {
     CDialogEx::OnInitDialog();
     m_darkMode = Options().GetBool(L"fDarkMode");
@@ -187,11 +180,10 @@ void CSectionPage::FitGroupCaptions() {
 void CSectionPage::UpdateWeiScore() {
     if (!m_weiScore) return;
     const WeiFieldState state = SubScoreField(GetApp()->m_winsat.*m_weiScore);
-    m_wei = state.text;
     const int show = state.visible ? SW_SHOW : SW_HIDE;
     if (HWND field = GetDlgItem(kWeiFieldId)) ::ShowWindow(field, show);
     if (HWND label = GetDlgItem(kWeiLabelId)) ::ShowWindow(label, show);
-    SetDlgItemText(kWeiFieldId, m_wei);
+    SetDlgItemText(kWeiFieldId, state.text);
 }
 
 void CSectionPage::CollectOnce() {

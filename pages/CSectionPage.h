@@ -50,8 +50,6 @@ public:
 
     // True once the noise has given way to the values.
     bool Revealed() const { return m_revealed; }
-    // The monitor window this page opened, while it exists.
-    CDialogEx* MonitorWindow() const { return m_monitor; }
 
 protected:
     explicit CSectionPage(UINT templateId);
@@ -78,7 +76,6 @@ protected:
 
     // The text a field shows once the reveal is over.
     void SetValue(int id, const std::wstring& text);
-    const std::wstring& Value(int id) const;
 
     // ---- Steps of the page ----
     // Reads the collectors into the cached values, once: at initialisation,
@@ -155,7 +152,6 @@ private:
     std::vector<GroupCaption> m_groupCaptions;
     std::wstring CWinSAT::*m_weiScore = nullptr;
     size_t m_weiNoise = 0;
-    std::wstring m_wei;
     int m_buttonId = 0;
     size_t m_comboNoise = 0;
     bool m_refreshes = false;
