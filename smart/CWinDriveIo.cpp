@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "common/Format.h"
+#include "framework/Handles.h"
 
 // The request layouts below travel to the storage drivers as they are;
 // a wrong size or offset on i686 makes the driver reject or misread them.
@@ -78,8 +79,7 @@ private:
 
 class CWinDriveDevice : public IDriveDevice {
 public:
-    explicit CWinDriveDevice(HANDLE device) : device_(device) {}
-    ~CWinDriveDevice() override { CloseHandle(device_); }
+    explicit CWinDriveDevice(CHandle device) : device_(std::move(device)) {}
 
     bool QueryDeviceProperty(std::vector<uint8_t>& answer) override {
         STORAGE_PROPERTY_QUERY query = {};
@@ -162,7 +162,7 @@ public:
 
 private:
     bool Control(DWORD code, void* in, DWORD inSize, void* out, DWORD outSize, DWORD* returned) {
-        return DeviceIoControl(device_, code, in, inSize, out, outSize, returned, nullptr) != FALSE;
+        return DeviceIoControl(device_.Get(), code, in, inSize, out, outSize, returned, nullptr) != FALSE;
     }
 
     // The admin command itself, as a 64-byte submission queue entry, with
@@ -253,17 +253,17 @@ private:
         return true;
     }
 
-    HANDLE device_;
+    CHandle device_;
 };
 
 }  // namespace
 
 std::unique_ptr<IDriveDevice> CWinDriveIo::OpenDrive(int driveNumber) {
     const std::wstring path = Format(L"\\\\.\\PhysicalDrive%d", driveNumber);
-    HANDLE device = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
-    if (device == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<CWinDriveDevice>(device);
+    CHandle device(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!device.Valid()) return nullptr;
+    return std::make_unique<CWinDriveDevice>(std::move(device));
 }
 
 std::vector<std::wstring> CWinDriveIo::ListDosDeviceNames() {
@@ -306,13 +306,13 @@ std::vector<int> CWinDriveIo::QueryVolumeDisks(const std::wstring& root) {
     if (root.size() < 2) return disks;
     // Opening a volume with no access rights is enough for its layout.
     const std::wstring volume = L"\\\\.\\" + root.substr(0, 2);
-    HANDLE handle = CreateFileW(volume.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return disks;
+    CHandle handle(
+        CreateFileW(volume.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!handle.Valid()) return disks;
     // Room for a volume spread over many disks.
     std::vector<uint8_t> buffer(sizeof(VOLUME_DISK_EXTENTS) + 31 * sizeof(DISK_EXTENT), 0);
     DWORD returned = 0;
-    if (DeviceIoControl(handle, IOCTL_VOLUME_GET_VOLUME_DISK_EXTENTS, nullptr, 0, buffer.data(),
+    if (DeviceIoControl(handle.Get(), IOCTL_VOLUME_GET_VOLUME_DISK_EXTENTS, nullptr, 0, buffer.data(),
                         static_cast<DWORD>(buffer.size()), &returned, nullptr) &&
         returned >= offsetof(VOLUME_DISK_EXTENTS, Extents) && returned <= buffer.size()) {
         const auto* extents = reinterpret_cast<const VOLUME_DISK_EXTENTS*>(buffer.data());
@@ -320,6 +320,5 @@ std::vector<int> CWinDriveIo::QueryVolumeDisks(const std::wstring& root) {
         const size_t count = extents->NumberOfDiskExtents < fit ? extents->NumberOfDiskExtents : fit;
         for (size_t i = 0; i < count; ++i) disks.push_back(static_cast<int>(extents->Extents[i].DiskNumber));
     }
-    CloseHandle(handle);
     return disks;
 }
