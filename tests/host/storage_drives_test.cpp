@@ -1,49 +1,37 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
+#include <vector>
 
 #include "collectors/core/StorageDriveLists.h"
-#include "collectors/core/WmiRow.h"
+#include "tests/common/FakeWmiRow.h"
 
 namespace {
-
-class FakeRow : public WmiRow {
-public:
-    explicit FakeRow(std::map<std::wstring, WmiValue> values) : m_values(std::move(values)) {}
-    WmiValue Get(const wchar_t* property) const override {
-        auto it = m_values.find(property);
-        return it == m_values.end() ? WmiValue::Null() : it->second;
-    }
-
-private:
-    std::map<std::wstring, WmiValue> m_values;
-};
 
 TEST(StorageDrives, OneEntryPerRowInEveryList) {
     StorageDriveLists drives;
     // A complete row as a real machine delivers it...
-    drives.AppendDrive(FakeRow({{L"BytesPerSector", WmiValue::UInt32(512)},
-                                {L"Caption", WmiValue::Text(L"Samsung SSD 860 EVO 500GB")},
-                                {L"Description", WmiValue::Text(L"Disk drive")},
-                                {L"DeviceID", WmiValue::Text(L"\\\\.\\PHYSICALDRIVE0")},
-                                {L"InterfaceType", WmiValue::Text(L"IDE")},
-                                {L"Manufacturer", WmiValue::Text(L"(Standard disk drives)")},
-                                {L"MediaType", WmiValue::Text(L"Fixed hard disk media")},
-                                {L"Model", WmiValue::Text(L"Samsung SSD 860 EVO 500GB")},
-                                {L"Name", WmiValue::Text(L"\\\\.\\PHYSICALDRIVE0")},
-                                {L"SectorsPerTrack", WmiValue::UInt32(63)},
-                                {L"Size", WmiValue::Text(L"500105249280")},
-                                {L"Status", WmiValue::Text(L"OK")},
-                                {L"TotalCylinders", WmiValue::UInt64(60801)},
-                                {L"TracksPerCylinder", WmiValue::UInt32(255)}}));
+    drives.AppendDrive(FakeWmiRow({{L"BytesPerSector", WmiValue::UInt32(512)},
+                                   {L"Caption", WmiValue::Text(L"Samsung SSD 860 EVO 500GB")},
+                                   {L"Description", WmiValue::Text(L"Disk drive")},
+                                   {L"DeviceID", WmiValue::Text(L"\\\\.\\PHYSICALDRIVE0")},
+                                   {L"InterfaceType", WmiValue::Text(L"IDE")},
+                                   {L"Manufacturer", WmiValue::Text(L"(Standard disk drives)")},
+                                   {L"MediaType", WmiValue::Text(L"Fixed hard disk media")},
+                                   {L"Model", WmiValue::Text(L"Samsung SSD 860 EVO 500GB")},
+                                   {L"Name", WmiValue::Text(L"\\\\.\\PHYSICALDRIVE0")},
+                                   {L"SectorsPerTrack", WmiValue::UInt32(63)},
+                                   {L"Size", WmiValue::Text(L"500105249280")},
+                                   {L"Status", WmiValue::Text(L"OK")},
+                                   {L"TotalCylinders", WmiValue::UInt64(60801)},
+                                   {L"TracksPerCylinder", WmiValue::UInt32(255)}}));
     // ...and a card reader without a medium, with missing and mistyped
     // properties: they convert to their defaults and the lists stay parallel.
-    drives.AppendDrive(FakeRow({{L"Caption", WmiValue::Text(L"Generic SD/MMC USB Device")},
-                                {L"DeviceID", WmiValue::Text(L"\\\\.\\PHYSICALDRIVE1")},
-                                {L"TotalCylinders", WmiValue::Int32(1024)},
-                                {L"TracksPerCylinder", WmiValue::UInt64(255)},
-                                {L"Status", WmiValue::Null()}}));
+    drives.AppendDrive(FakeWmiRow({{L"Caption", WmiValue::Text(L"Generic SD/MMC USB Device")},
+                                   {L"DeviceID", WmiValue::Text(L"\\\\.\\PHYSICALDRIVE1")},
+                                   {L"TotalCylinders", WmiValue::Int32(1024)},
+                                   {L"TracksPerCylinder", WmiValue::UInt64(255)},
+                                   {L"Status", WmiValue::Null()}}));
 
     EXPECT_EQ(drives.Captions, (std::vector<std::wstring>{L"Samsung SSD 860 EVO 500GB", L"Generic SD/MMC USB Device"}));
     EXPECT_EQ(drives.DeviceIds[1], L"\\\\.\\PHYSICALDRIVE1");
@@ -63,7 +51,7 @@ TEST(StorageDrives, SizeDeliveredAsANumberIsNotText) {
     // The service hands this 64-bit quantity over as text; any other kind
     // is treated as unknown rather than guessed at.
     StorageDriveLists drives;
-    drives.AppendDrive(FakeRow({{L"Size", WmiValue::UInt64(1073741824)}}));
+    drives.AppendDrive(FakeWmiRow({{L"Size", WmiValue::UInt64(1073741824)}}));
     EXPECT_EQ(drives.SizeTexts[0], L"0.00 GB (0 bytes)");
 }
 
