@@ -2,24 +2,11 @@
 
 #include "common/Format.h"
 #include "framework/GdiPlus.h"
-#include "pages/UsagePaint.h"
 #include "pages/core/UsageGraphGeometry.h"
-#include "resources/resource.h"
-#include "settings/CAppearance.h"
 
-CDlgCtrlUsage::CDlgCtrlUsage() : CDialogEx(IDD_USAGE_CTRL) {}
+CDlgCtrlUsage::CDlgCtrlUsage() : CUsageControl(kGaugeWidth, kGaugeHeight) {}
 
 CDlgCtrlUsage::~CDlgCtrlUsage() = default;
-
-BOOL CDlgCtrlUsage::OnInitDialog() {
-    CDialogEx::OnInitDialog();
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, kGaugeWidth, kGaugeHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
-
-void CDlgCtrlUsage::Redraw() const {
-    if (m_hWnd) RedrawNow(m_hWnd);
-}
 
 bool CDlgCtrlUsage::Render(HDC dc, int width, int height, HFONT font) const {
     Gdiplus::Graphics g(dc);
@@ -48,17 +35,4 @@ bool CDlgCtrlUsage::Render(HDC dc, int width, int height, HFONT font) const {
     return true;
 }
 
-bool CDlgCtrlUsage::OnPaint() {
-    const HFONT font = GetFont();
-    PaintBuffered(m_hWnd, [this, font](HDC dc, int w, int h) { return Render(dc, w, h, font); });
-    return true;
-}
-
-bool CDlgCtrlUsage::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
-    // The paint covers every pixel; erasing first would only flash.
-    if (msg == WM_ERASEBKGND) {
-        *result = 1;
-        return true;
-    }
-    return CDialogEx::OnMessage(msg, wp, lp, result);
-}
+bool CDlgCtrlUsage::Draw(HDC dc, int width, int height) { return Render(dc, width, height, GetFont()); }

@@ -3,9 +3,9 @@
 // the value, with the value written underneath. A child of a monitor window.
 #include <windows.h>
 
-#include "framework/CDialogEx.h"
+#include "pages/CUsageControl.h"
 
-class CDlgCtrlUsage : public CDialogEx {
+class CDlgCtrlUsage : public CUsageControl {
 public:
     CDlgCtrlUsage();
     ~CDlgCtrlUsage() override;
@@ -13,14 +13,11 @@ public:
     // Usage in percent; the owner sets it and then calls Redraw.
     int value = 0;
 
-    void Redraw() const;
     // Draws the whole gauge into `dc` (width x height), with the value text
     // in `font` at 14 pixels (the default GUI font when null). False when
     // GDI+ could not draw on the device context.
     bool Render(HDC dc, int width, int height, HFONT font) const;
 
 protected:
-    BOOL OnInitDialog() override;
-    bool OnPaint() override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+    bool Draw(HDC dc, int width, int height) override;
 };

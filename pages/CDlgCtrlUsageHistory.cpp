@@ -3,29 +3,16 @@
 #include <algorithm>
 
 #include "framework/GdiPlus.h"
-#include "pages/UsagePaint.h"
 #include "pages/core/UsageGraphGeometry.h"
-#include "resources/resource.h"
-#include "settings/CAppearance.h"
 
-CDlgCtrlUsageHistory::CDlgCtrlUsageHistory() : CDialogEx(IDD_USAGE_CTRL) {}
+CDlgCtrlUsageHistory::CDlgCtrlUsageHistory() : CUsageControl(kHistoryWidth, kHistoryHeight) {}
 
 CDlgCtrlUsageHistory::~CDlgCtrlUsageHistory() = default;
-
-BOOL CDlgCtrlUsageHistory::OnInitDialog() {
-    CDialogEx::OnInitDialog();
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, kHistoryWidth, kHistoryHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    return TRUE;
-}
 
 void CDlgCtrlUsageHistory::AppendSample(int sample) {
     samples.push_back(sample);
     const RECT client = m_hWnd ? GetClientRect() : RECT{};
     TrimSamples(samples, std::max<int>(client.right - client.left, kHistoryWidth));
-}
-
-void CDlgCtrlUsageHistory::Redraw() const {
-    if (m_hWnd) RedrawNow(m_hWnd);
 }
 
 bool CDlgCtrlUsageHistory::Render(HDC dc, int width, int height) {
@@ -48,16 +35,4 @@ bool CDlgCtrlUsageHistory::Render(HDC dc, int width, int height) {
     return true;
 }
 
-bool CDlgCtrlUsageHistory::OnPaint() {
-    PaintBuffered(m_hWnd, [this](HDC dc, int w, int h) { return Render(dc, w, h); });
-    return true;
-}
-
-bool CDlgCtrlUsageHistory::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
-    // The paint covers every pixel; erasing first would only flash.
-    if (msg == WM_ERASEBKGND) {
-        *result = 1;
-        return true;
-    }
-    return CDialogEx::OnMessage(msg, wp, lp, result);
-}
+bool CDlgCtrlUsageHistory::Draw(HDC dc, int width, int height) { return Render(dc, width, height); }

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "framework/CDialogEx.h"
+#include "pages/CUsageControl.h"
 
-class CDlgCtrlUsageHistory : public CDialogEx {
+class CDlgCtrlUsageHistory : public CUsageControl {
 public:
     CDlgCtrlUsageHistory();
     ~CDlgCtrlUsageHistory() override;
@@ -22,14 +22,11 @@ public:
     // Appends a sample. Only as many as the graph has pixel columns are
     // kept, so a window that stays hidden (and never paints) does not grow.
     void AppendSample(int sample);
-    void Redraw() const;
     // Draws the whole graph into `dc` (width x height) as a paint does:
     // moves the grid on and trims the samples to the width. False when GDI+
     // could not draw on the device context.
     bool Render(HDC dc, int width, int height);
 
 protected:
-    BOOL OnInitDialog() override;
-    bool OnPaint() override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+    bool Draw(HDC dc, int width, int height) override;
 };
