@@ -9,14 +9,13 @@
 #include <algorithm>
 
 #include "smart/CWinDriveIo.h"
-#include "smart/DriveAccess.h"
 #include "smart/core/DriveReader.h"
 
 namespace {
 
 TEST(WinDriveIo, OpensTheSystemDiskAndReadsItsBus) {
     CWinDriveIo io;
-    std::vector<int> drives = ListPhysicalDrives();
+    std::vector<int> drives = ListPhysicalDrives(io);
     ASSERT_FALSE(drives.empty());
     EXPECT_TRUE(std::is_sorted(drives.begin(), drives.end()));
     EXPECT_EQ(drives.front(), 0);
@@ -33,10 +32,11 @@ TEST(WinDriveIo, OpensTheSystemDiskAndReadsItsBus) {
 }
 
 TEST(WinDriveIo, NoDriveQualifiesAndNothingHangs) {
+    CWinDriveIo io;
     const DWORD start = GetTickCount();
-    for (int n : ListPhysicalDrives()) {
+    for (int n : ListPhysicalDrives(io)) {
         DriveInfo info;
-        const bool read = ReadDriveInfo(n, info);
+        const bool read = ReadDriveInfo(io, n, info);
         EXPECT_EQ(info.DriveNumber, n);
         // Either the read failed, or only SCSI identification came back:
         // the window lists neither.
@@ -45,15 +45,15 @@ TEST(WinDriveIo, NoDriveQualifiesAndNothingHangs) {
     }
     DriveInfo missing;
     missing.Model = L"untouched";
-    EXPECT_FALSE(ReadDriveInfo(63, missing));
+    EXPECT_FALSE(ReadDriveInfo(io, 63, missing));
     EXPECT_EQ(missing.AccessKind, kAccessNone);
     EXPECT_EQ(missing.Model, L"untouched");
     EXPECT_LT(GetTickCount() - start, 20000u);
 
     // Wine names C: "\Device\HarddiskVolume1" and reports its volume on no
     // disk, so no root can be tied to a drive here.
-    EXPECT_FALSE(GetDriveLetters(0).empty());
-    EXPECT_EQ(GetDriveLetters(63), L"N/A");
+    EXPECT_FALSE(GetDriveLetters(io, 0).empty());
+    EXPECT_EQ(GetDriveLetters(io, 63), L"N/A");
 }
 
 }  // namespace
