@@ -39,8 +39,6 @@ CDlgSMART::CDlgSMART(CWnd* parent)
 
 CDlgSMART::CDlgSMART(IDriveIo& io, CWnd* parent) : CDialogEx(IDD_SMART, parent), m_io(io) {}
 
-CDlgSMART::~CDlgSMART() = default;
-
 BOOL CDlgSMART::OnInitDialog() {
     CDialogEx::OnInitDialog();
     m_look.LoadPicture();
@@ -51,10 +49,9 @@ BOOL CDlgSMART::OnInitDialog() {
                             IDC_SMART_SERIAL, IDC_SMART_HEALTH, IDC_SMART_TEMPERATURE, IDC_SMART_FIRMWARE});
 
     HWND list = GetDlgItem(IDC_SMART_LIST);
-    m_listBack = ListView_GetBkColor(list);
     const bool dark = Options().GetBool(L"fDarkMode");
     m_look.ApplyDarkMode(nullptr, dark);
-    ListView_SetBkColor(list, dark ? kDarkBack : m_listBack);
+    if (dark) ListView_SetBkColor(list, kDarkBack);
 
     const int first = FillDriveCombo();
 

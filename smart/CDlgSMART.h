@@ -19,7 +19,6 @@ public:
     explicit CDlgSMART(CWnd* parent = nullptr);
     // Reads drives through `io`, which must outlive the window.
     explicit CDlgSMART(IDriveIo& io, CWnd* parent = nullptr);
-    ~CDlgSMART() override;
 
     // Lists every drive whose attribute table can be read and selects the
     // first; returns its drive number, or -1 when no drive qualifies.
@@ -44,6 +43,5 @@ private:
     std::unique_ptr<IDriveIo> m_ownIo;
     IDriveIo& m_io;
     CAppearance m_look;
-    COLORREF m_listBack = CLR_NONE;  // the list's own background, kept for light mode
     RowSeverity m_healthSeverity = kSeverityNormal;
 };
