@@ -37,6 +37,10 @@ BOOL CDlgUsageMonitor::OnInitDialog() {
     PlaceChild(m_history, m_hWnd, kUsageHistoryId, kHistoryLeft, kHistoryTop);
     PlaceChild(m_gauge, m_hWnd, kUsageGaugeId, kGaugeLeft, kGaugeTop);
     SetWindowText(Text(m_titleText));
+    // Most sources are the program's shared collectors, which start-up may
+    // still be building on its worker thread: the first sample waits for
+    // them instead of reading a half-built set (and showing a failure).
+    GetApp()->WaitForCollectors();
     TakeSample();
     SetTimer(kSampleTimer, kSamplePeriodMs);
     return TRUE;

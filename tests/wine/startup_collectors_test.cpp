@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/COrvanelDlg.h"
+#include "pages/CDlgGPUUsage.h"
 #include "pages/CSectionPage.h"
 #include "resources/resource.h"
 #include "tests/wine/support/TestSupport.h"
@@ -42,6 +43,21 @@ TEST(BackgroundCollectors, PagesBuiltBeforeTheCollectorsAreInEndOnTheirValues) {
     ASSERT_FALSE(theApp.Storage().Models.empty());
     EXPECT_EQ(page(6)->GetDlgItemText(1057), theApp.Storage().Models[0]);
     dlg.DestroyWindow();
+}
+
+TEST(BackgroundCollectors, MonitorOpenedBeforeTheCollectorsAreInSamplesThemRatherThanFailing) {
+    theApp.m_translate.Load(L"English");
+    theApp.m_gdiplus.Startup();
+    theApp.CreateCollectorsInBackground();
+    ASSERT_TRUE(theApp.CollectorsPending());
+
+    CDlgGPUUsage window;
+    ASSERT_TRUE(window.Create(IDD_USAGE, static_cast<CWnd*>(nullptr)));
+    EXPECT_FALSE(theApp.CollectorsPending());
+    // The busiest engine, 0 without engine counters: never the failed -1.
+    ASSERT_EQ(window.History().samples.size(), 1u);
+    EXPECT_GE(window.Gauge().value, 0);
+    window.DestroyWindow();
 }
 
 }  // namespace
