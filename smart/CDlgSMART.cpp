@@ -191,6 +191,6 @@ HBRUSH CDlgSMART::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
     HBRUSH brush = m_look.CtlColor(
         dc, control, ctlType, {IDC_SMART_SERIAL, IDC_SMART_FIRMWARE, IDC_SMART_HEALTH, IDC_SMART_TEMPERATURE});
     if (brush && m_look.Dark() && ::GetDlgCtrlID(control) == IDC_SMART_HEALTH)
-        ::SetTextColor(dc, GetHealthTextColour(m_healthSeverity));
+        ::SetTextColor(dc, GetDarkSeverityColour(m_healthSeverity));
     return brush;
 }

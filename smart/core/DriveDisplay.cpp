@@ -40,14 +40,11 @@ std::array<std::wstring, 6> FormatAttributeRow(const SmartAttribute& a, int acce
 }
 
 RowColours GetRowColours(RowSeverity severity, bool dark) {
-    const uint32_t black = ColourRgb(0, 0, 0);
     RowColours c;
     if (dark) {
         c.ListDefault = false;
-        c.Back = black;
-        c.Text = severity == kSeverityFailing   ? ColourRgb(255, 0, 0)
-                 : severity == kSeverityWarning ? ColourRgb(255, 255, 0)
-                                                : ColourRgb(0, 255, 0);
+        c.Back = ColourRgb(0, 0, 0);
+        c.Text = GetDarkSeverityColour(severity);
     } else if (severity == kSeverityFailing) {
         c.ListDefault = false;
         c.Text = ColourRgb(150, 0, 0);
@@ -60,7 +57,7 @@ RowColours GetRowColours(RowSeverity severity, bool dark) {
     return c;
 }
 
-uint32_t GetHealthTextColour(RowSeverity severity) {
+uint32_t GetDarkSeverityColour(RowSeverity severity) {
     if (severity == kSeverityFailing) return ColourRgb(255, 0, 0);
     if (severity == kSeverityWarning) return ColourRgb(255, 255, 0);
     return ColourRgb(0, 255, 0);

@@ -41,8 +41,9 @@ struct RowColours {
 };
 RowColours GetRowColours(RowSeverity severity, bool dark);
 
-// The health field's text in the dark appearance (green, yellow or red).
-uint32_t GetHealthTextColour(RowSeverity severity);
+// The text colour of a severity in the dark appearance (green, yellow or
+// red), for the attribute rows and the health field alike.
+uint32_t GetDarkSeverityColour(RowSeverity severity);
 
 // What the window's four fields show for a drive that was read.
 struct DriveFields {

@@ -74,9 +74,9 @@ TEST(DriveFields, RowColoursBySeverityAndAppearance) {
         EXPECT_EQ(r.Back, c.back);
     }
     EXPECT_EQ(ColourRgb(0x12, 0x34, 0x56), 0x563412u);  // the platform's COLORREF order
-    EXPECT_EQ(GetHealthTextColour(kSeverityNormal), ColourRgb(0, 255, 0));
-    EXPECT_EQ(GetHealthTextColour(kSeverityWarning), ColourRgb(255, 255, 0));
-    EXPECT_EQ(GetHealthTextColour(kSeverityFailing), ColourRgb(255, 0, 0));
+    EXPECT_EQ(GetDarkSeverityColour(kSeverityNormal), ColourRgb(0, 255, 0));
+    EXPECT_EQ(GetDarkSeverityColour(kSeverityWarning), ColourRgb(255, 255, 0));
+    EXPECT_EQ(GetDarkSeverityColour(kSeverityFailing), ColourRgb(255, 0, 0));
 }
 
 }  // namespace
