@@ -10,6 +10,7 @@
 #include "collectors/WmiQuery.h"
 #include "collectors/core/AudioLevels.h"
 #include "collectors/core/FixedText.h"
+#include "framework/Handles.h"
 
 // The SDK headers only forward-declare the meter interface.
 MIDL_INTERFACE("C02216F6-8C67-4B5B-9D00-D008E73E0064")
@@ -44,24 +45,6 @@ private:
     HRESULT m_hr;
 };
 
-template <typename T>
-class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() {
-        if (m_p) m_p->Release();
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    T* operator->() const { return m_p; }
-    T** Put() { return &m_p; }
-    void** PutVoid() { return reinterpret_cast<void**>(&m_p); }
-    explicit operator bool() const { return m_p != nullptr; }
-
-private:
-    T* m_p = nullptr;
-};
-
 // An endpoint identifier owned by COM's task allocator.
 class EndpointId {
 public:
@@ -77,12 +60,12 @@ private:
     LPWSTR m_text = nullptr;
 };
 
-bool DefaultRenderEndpoint(DWORD context, ERole role, ComRef<IMMDevice>& device) {
-    ComRef<IMMDeviceEnumerator> enumerator;
+bool DefaultRenderEndpoint(DWORD context, ERole role, CComPtr<IMMDevice>& device) {
+    CComPtr<IMMDeviceEnumerator> enumerator;
     if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, context, __uuidof(IMMDeviceEnumerator),
-                                enumerator.PutVoid())))
+                                enumerator.AsVoid())))
         return false;
-    return SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, role, device.Put()));
+    return SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, role, &device));
 }
 
 }  // namespace
@@ -107,31 +90,31 @@ void CHardwareAudio::GatherSoundDevices() {
 void CHardwareAudio::GatherOutputDevices() {
     MtaScope com;
     if (!com.Joined()) return;
-    ComRef<IMMDeviceEnumerator> enumerator;
+    CComPtr<IMMDeviceEnumerator> enumerator;
     if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL, __uuidof(IMMDeviceEnumerator),
-                                enumerator.PutVoid())))
+                                enumerator.AsVoid())))
         return;
 
     EndpointId defaultId;
     {
-        ComRef<IMMDevice> device;
-        if (SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, eMultimedia, device.Put())))
+        CComPtr<IMMDevice> device;
+        if (SUCCEEDED(enumerator->GetDefaultAudioEndpoint(eRender, eMultimedia, &device)))
             device->GetId(defaultId.Put());
     }
     std::wstring defaultText = defaultId.Text();
 
-    ComRef<IMMDeviceCollection> endpoints;
-    if (FAILED(enumerator->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, endpoints.Put()))) return;
+    CComPtr<IMMDeviceCollection> endpoints;
+    if (FAILED(enumerator->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, &endpoints))) return;
     UINT count = 0;
     if (FAILED(endpoints->GetCount(&count))) return;
 
     OutputEndpointList list{OutputDevices, DefaultOutput};
     for (UINT i = 0; i < count; ++i) {
-        ComRef<IMMDevice> device;
-        if (FAILED(endpoints->Item(i, device.Put()))) continue;
+        CComPtr<IMMDevice> device;
+        if (FAILED(endpoints->Item(i, &device))) continue;
         EndpointId id;
-        ComRef<IPropertyStore> store;
-        if (FAILED(device->GetId(id.Put())) || FAILED(device->OpenPropertyStore(STGM_READ, store.Put()))) continue;
+        CComPtr<IPropertyStore> store;
+        if (FAILED(device->GetId(id.Put())) || FAILED(device->OpenPropertyStore(STGM_READ, &store))) continue;
         PROPVARIANT name;
         PropVariantInit(&name);
         if (SUCCEEDED(store->GetValue(kFriendlyNameKey, &name)) && name.vt == VT_LPWSTR && name.pwszVal != nullptr)
@@ -154,10 +137,10 @@ void CHardwareAudio::GatherInputDevices() {
 int CHardwareAudio::GetMasterVolume() {
     MtaScope com;
     if (!com.Joined()) return -1;
-    ComRef<IMMDevice> device;
+    CComPtr<IMMDevice> device;
     if (!DefaultRenderEndpoint(CLSCTX_ALL, eMultimedia, device)) return -1;
-    ComRef<IAudioEndpointVolume> volume;
-    if (FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_ALL, nullptr, volume.PutVoid()))) return -1;
+    CComPtr<IAudioEndpointVolume> volume;
+    if (FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_ALL, nullptr, volume.AsVoid()))) return -1;
     float scalar = 0.0f;
     if (FAILED(volume->GetMasterVolumeLevelScalar(&scalar))) return -1;
     return ScalarToPercent(scalar);
@@ -168,10 +151,10 @@ std::wstring CHardwareAudio::GetVolumeText() { return VolumeText(GetMasterVolume
 int CHardwareAudio::GetPeakLevel() {
     MtaScope com;
     if (!com.Joined()) return -1;
-    ComRef<IMMDevice> device;
+    CComPtr<IMMDevice> device;
     if (!DefaultRenderEndpoint(CLSCTX_INPROC_SERVER, eConsole, device)) return -1;
-    ComRef<IAudioMeterInformation> meter;
-    if (FAILED(device->Activate(__uuidof(IAudioMeterInformation), CLSCTX_ALL, nullptr, meter.PutVoid()))) return -1;
+    CComPtr<IAudioMeterInformation> meter;
+    if (FAILED(device->Activate(__uuidof(IAudioMeterInformation), CLSCTX_ALL, nullptr, meter.AsVoid()))) return -1;
     // A meter that exists but cannot be read counts as silence.
     float peak = 0.0f;
     if (FAILED(meter->GetPeakValue(&peak))) peak = 0.0f;

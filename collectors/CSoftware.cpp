@@ -7,6 +7,7 @@
 #include "collectors/WmiQuery.h"
 #include "collectors/core/SoftwareRules.h"
 #include "common/Format.h"
+#include "framework/Handles.h"
 
 namespace {
 
@@ -39,20 +40,6 @@ public:
     EventLogHandle& operator=(const EventLogHandle&) = delete;
     ~EventLogHandle() {
         if (h_ != nullptr) CloseEventLog(h_);
-    }
-    HANDLE Get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
-
-class SnapshotHandle {
-public:
-    explicit SnapshotHandle(HANDLE h) : h_(h) {}
-    SnapshotHandle(const SnapshotHandle&) = delete;
-    SnapshotHandle& operator=(const SnapshotHandle&) = delete;
-    ~SnapshotHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) CloseHandle(h_);
     }
     HANDLE Get() const { return h_; }
 
@@ -107,8 +94,8 @@ std::wstring CSoftware::GetSerialNumber() const {
 }
 
 std::wstring CSoftware::GetThreadTotal() const {
-    SnapshotHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
-    if (snapshot.Get() == INVALID_HANDLE_VALUE) return std::wstring();
+    CHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (!snapshot.Valid()) return std::wstring();
     THREADENTRY32 entry;
     entry.dwSize = sizeof(entry);
     if (!Thread32First(snapshot.Get(), &entry)) return std::wstring();

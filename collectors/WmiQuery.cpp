@@ -6,31 +6,9 @@
 
 #include "collectors/LocalTime.h"
 #include "collectors/WmiVariant.h"
+#include "framework/Handles.h"
 
 namespace {
-
-// Owns one reference of a COM interface.
-template <typename T>
-class ComRef {
-public:
-    ComRef() = default;
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    ~ComRef() { Reset(); }
-    T** Put() {
-        Reset();
-        return &p_;
-    }
-    T* operator->() const { return p_; }
-    T* Get() const { return p_; }
-    void Reset() {
-        if (p_ != nullptr) p_->Release();
-        p_ = nullptr;
-    }
-
-private:
-    T* p_ = nullptr;
-};
 
 // Pairs the successful CoInitializeEx with its CoUninitialize. Declared
 // before the interfaces so they are released while COM is still up.
@@ -88,14 +66,14 @@ bool RunQuery(const std::wstring& wql, const WmiRowCallback& onRow) {
     // already made the choice, and the query works with it.
     if (FAILED(hr) && hr != RPC_E_TOO_LATE) return false;
 
-    ComRef<IWbemLocator> locator;
+    CComPtr<IWbemLocator> locator;
     if (FAILED(CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
-                                reinterpret_cast<void**>(locator.Put()))))
+                                locator.AsVoid())))
         return false;
 
     Bstr ns(L"ROOT\\CIMV2");
-    ComRef<IWbemServices> services;
-    if (FAILED(locator->ConnectServer(ns.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, services.Put())))
+    CComPtr<IWbemServices> services;
+    if (FAILED(locator->ConnectServer(ns.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, &services)))
         return false;
 
     if (FAILED(CoSetProxyBlanket(services.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,
@@ -104,15 +82,15 @@ bool RunQuery(const std::wstring& wql, const WmiRowCallback& onRow) {
 
     Bstr language(L"WQL");
     Bstr query(wql.c_str());
-    ComRef<IEnumWbemClassObject> rows;
+    CComPtr<IEnumWbemClassObject> rows;
     if (FAILED(services->ExecQuery(language.Get(), query.Get(),
-                                   WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, rows.Put())))
+                                   WBEM_FLAG_FORWARD_ONLY | WBEM_FLAG_RETURN_IMMEDIATELY, nullptr, &rows)))
         return false;
 
     for (;;) {
-        ComRef<IWbemClassObject> object;
+        CComPtr<IWbemClassObject> object;
         ULONG returned = 0;
-        rows->Next(WBEM_INFINITE, 1, object.Put(), &returned);
+        rows->Next(WBEM_INFINITE, 1, &object, &returned);
         if (returned == 0 || object.Get() == nullptr) break;
         onRow(ObjectRow(object.Get()));
     }
