@@ -10,6 +10,7 @@
 
 #include "smart/CDlgSMART.h"
 #include "tests/common/FakeDriveIo.h"
+#include "tests/common/WinFiles.h"
 #include "tools/showcase/ShowcaseRegistry.h"
 
 namespace {
@@ -24,15 +25,8 @@ std::wstring CorpusFolder() {
 }
 
 std::vector<uint8_t> ReadCorpus(const std::wstring& name) {
-    std::vector<uint8_t> bytes;
-    HANDLE f = ::CreateFileW((CorpusFolder() + name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                             0, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return bytes;
-    uint8_t buf[4096];
-    DWORD n = 0;
-    while (::ReadFile(f, buf, sizeof(buf), &n, nullptr) && n > 0) bytes.insert(bytes.end(), buf, buf + n);
-    ::CloseHandle(f);
-    return bytes;
+    const std::string bytes = ReadFileBytes(CorpusFolder() + name);
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
 FakeDrive AtaFromCorpus(const std::wstring& name) {
