@@ -10,12 +10,12 @@
 #include "pages/core/DevicePageText.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
+#include "tests/wine/support/PageReveal.h"
 #include "tests/wine/support/TestSupport.h"
 
 namespace {
 
 enum Section : size_t { kGraphics = 4, kStorage = 6, kNetwork = 7, kAudio = 8 };
-const size_t kDevicePages[] = {kGraphics, kStorage, kNetwork, kAudio};
 const int kCombo = 1124;
 
 class DevicePages : public ::testing::Test {
@@ -33,18 +33,8 @@ protected:
     // The main window with its pages, once the collectors hold what the test needs.
     void OpenMainWindow() { ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr))); }
 
-    CSectionPage* Page(size_t section) const { return dynamic_cast<CSectionPage*>(dlg.Page(section)); }
-
-    bool WaitForReveal(DWORD ms = 4000) {
-        const DWORD end = ::GetTickCount() + ms;
-        for (;;) {
-            bool all = true;
-            for (size_t s : kDevicePages) all = all && Page(s) && Page(s)->Revealed();
-            if (all) return true;
-            if (static_cast<LONG>(end - ::GetTickCount()) <= 0) return false;
-            PumpMessages(20);
-        }
-    }
+    CSectionPage* Page(size_t section) const { return SectionPage(dlg, section); }
+    bool WaitForReveal() const { return ::WaitForReveal(dlg, {kGraphics, kStorage, kNetwork, kAudio}); }
 
     static LRESULT ComboCount(CSectionPage* page) { return ::SendMessageW(page->GetDlgItem(kCombo), CB_GETCOUNT, 0, 0); }
     static LRESULT ComboSelection(CSectionPage* page) {

@@ -12,6 +12,7 @@
 #include "app/COrvanelDlg.h"
 #include "pages/CSectionPage.h"
 #include "resources/resource.h"
+#include "tests/wine/support/PageReveal.h"
 #include "tests/wine/support/TestSupport.h"
 
 namespace {
@@ -48,19 +49,8 @@ protected:
         dlg.DestroyWindow();
     }
 
-    CSectionPage* Page(size_t section) const { return dynamic_cast<CSectionPage*>(dlg.Page(section)); }
-
-    // Pumps until every page has finished its reveal (or `ms` pass).
-    bool WaitForReveal(DWORD ms = 4000) {
-        const DWORD end = ::GetTickCount() + ms;
-        for (;;) {
-            bool all = true;
-            for (size_t s : kAllSections) all = all && Page(s) && Page(s)->Revealed();
-            if (all) return true;
-            if (static_cast<LONG>(end - ::GetTickCount()) <= 0) return false;
-            PumpMessages(20);
-        }
-    }
+    CSectionPage* Page(size_t section) const { return SectionPage(dlg, section); }
+    bool WaitForReveal() const { return ::WaitForReveal(dlg); }
 
     void Click(CSectionPage* page, int button) {
         page->SendMessage(WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(page->GetDlgItem(button)));

@@ -9,6 +9,7 @@
 #include "pages/CDlgGPUUsage.h"
 #include "pages/CSectionPage.h"
 #include "resources/resource.h"
+#include "tests/wine/support/PageReveal.h"
 #include "tests/wine/support/TestSupport.h"
 
 namespace {
@@ -25,15 +26,8 @@ TEST(BackgroundCollectors, PagesBuiltBeforeTheCollectorsAreInEndOnTheirValues) {
     // Nothing has been gathered yet: the worker starts from the message loop.
     EXPECT_TRUE(theApp.CollectorsPending());
 
-    auto page = [&](size_t section) { return dynamic_cast<CSectionPage*>(dlg.Page(section)); };
-    const DWORD end = ::GetTickCount() + 8000;
-    bool revealed = false;
-    while (!revealed && static_cast<LONG>(end - ::GetTickCount()) > 0) {
-        PumpMessages(20);
-        revealed = true;
-        for (size_t s = 0; s < COrvanelDlg::kSections; ++s) revealed = revealed && page(s) && page(s)->Revealed();
-    }
-    ASSERT_TRUE(revealed);
+    auto page = [&](size_t section) { return SectionPage(dlg, section); };
+    ASSERT_TRUE(WaitForReveal(dlg, {}, 8000));
     EXPECT_FALSE(theApp.CollectorsPending());
 
     EXPECT_EQ(page(0)->GetDlgItemText(1052), theApp.Cpu().GetProcessorName());
