@@ -1,6 +1,7 @@
 #include "smart/core/AtaIdentify.h"
 
 #include <string>
+#include <vector>
 
 #include "smart/core/DeviceText.h"
 
@@ -8,9 +9,21 @@ namespace {
 
 bool Bit(uint16_t word, int bit) { return (word >> bit) & 1; }
 
+// Words past the end of a short block read as 0.
+uint16_t IdentifyWord(const uint8_t* data, size_t size, size_t index) {
+    if (data == nullptr || index >= size / 2) return 0;
+    return static_cast<uint16_t>(data[2 * index] | (data[2 * index + 1] << 8));
+}
+
+// ATA strings hold two characters per word, the first in the high byte.
 std::wstring IdentifyText(const uint8_t* data, size_t size, size_t firstWord, size_t words) {
-    const std::string bytes = AtaStringBytes(data, size, firstWord, words);
-    return TrimDeviceText(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    std::vector<uint8_t> bytes;
+    for (size_t w = firstWord; w < firstWord + words; ++w) {
+        const uint16_t value = IdentifyWord(data, size, w);
+        bytes.push_back(static_cast<uint8_t>(value >> 8));
+        bytes.push_back(static_cast<uint8_t>(value));
+    }
+    return TrimDeviceText(bytes.data(), bytes.size());
 }
 
 const wchar_t* StandardText(uint16_t w80, bool viaBridge) {
@@ -23,11 +36,6 @@ const wchar_t* StandardText(uint16_t w80, bool viaBridge) {
 }
 
 }  // namespace
-
-uint16_t IdentifyWord(const uint8_t* data, size_t size, size_t index) {
-    if (data == nullptr || index >= size / 2) return 0;
-    return static_cast<uint16_t>(data[2 * index] | (data[2 * index + 1] << 8));
-}
 
 void DecodeAtaIdentify(const uint8_t* data, size_t size, bool viaBridge, DriveInfo& info) {
     auto word = [&](size_t i) { return IdentifyWord(data, size, i); };

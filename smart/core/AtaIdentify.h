@@ -5,10 +5,6 @@
 
 #include "smart/core/DriveInfo.h"
 
-// Word `index` of an IDENTIFY block (little-endian); words past the end of
-// a short block read as 0.
-uint16_t IdentifyWord(const uint8_t* data, size_t size, size_t index);
-
 // Fills Model, SerialNumber, Firmware, BufferSize, RotationRate, Interface,
 // TransferMode, Standard, Features, SectorCount, the sector sizes,
 // SectorFormat and Capacity from an IDENTIFY block. `viaBridge` selects the
