@@ -7,6 +7,7 @@
 #include <mmsystem.h>
 #include <propidl.h>
 
+#include "collectors/MtaScope.h"
 #include "collectors/WmiQuery.h"
 #include "collectors/core/AudioLevels.h"
 #include "collectors/core/FixedText.h"
@@ -28,22 +29,6 @@ namespace {
 // PKEY_Device_FriendlyName; defined here so no translation unit needs INITGUID.
 const PROPERTYKEY kFriendlyNameKey = {{0xa45c254e, 0xdf1c, 0x4efd, {0x80, 0x20, 0x67, 0xd1, 0x46, 0xa8, 0x50, 0xe0}},
                                       14};
-
-// Joins the thread to the multithreaded apartment for one operation. Declared
-// before any COM pointer so that it is left after they are released.
-class MtaScope {
-public:
-    MtaScope() : m_hr(CoInitializeEx(nullptr, COINIT_MULTITHREADED)) {}
-    ~MtaScope() {
-        if (SUCCEEDED(m_hr)) CoUninitialize();
-    }
-    MtaScope(const MtaScope&) = delete;
-    MtaScope& operator=(const MtaScope&) = delete;
-    bool Joined() const { return SUCCEEDED(m_hr); }
-
-private:
-    HRESULT m_hr;
-};
 
 // An endpoint identifier owned by COM's task allocator.
 class EndpointId {

@@ -5,26 +5,11 @@
 #include <wbemidl.h>
 
 #include "collectors/LocalTime.h"
+#include "collectors/MtaScope.h"
 #include "collectors/WmiVariant.h"
 #include "framework/Handles.h"
 
 namespace {
-
-// Pairs the successful CoInitializeEx with its CoUninitialize. Declared
-// before the interfaces so they are released while COM is still up.
-class ComApartment {
-public:
-    ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (ok_) CoUninitialize();
-    }
-    bool ok() const { return ok_; }
-
-private:
-    bool ok_;
-};
 
 class ObjectRow : public WmiRow {
 public:
@@ -56,8 +41,8 @@ private:
 };
 
 bool RunQuery(const std::wstring& wql, const WmiRowCallback& onRow) {
-    ComApartment com;
-    if (!com.ok()) return false;
+    MtaScope com;
+    if (!com.Joined()) return false;
 
     HRESULT hr = CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                                       RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
