@@ -4,8 +4,6 @@
 #include "tests/fuzz/DriveDisplayFuzz.h"
 #include "smart/core/AtaIdentify.h"
 #include "smart/core/AtaSmartTable.h"
-#include "smart/core/DriveDisplay.h"
-#include "smart/core/HealthStatus.h"
 #include "smart/core/ScsiReply.h"
 #include "tests/fuzz/SmartFuzzInput.h"
 

@@ -1,8 +1,6 @@
 // NVMe answers: Identify Controller and the SMART / Health log, then the
 // rating and the window texts made from them.
 #include "tests/fuzz/DriveDisplayFuzz.h"
-#include "smart/core/DriveDisplay.h"
-#include "smart/core/HealthStatus.h"
 #include "smart/core/NvmeData.h"
 #include "tests/fuzz/SmartFuzzInput.h"
 
