@@ -7,7 +7,7 @@
 inline void ExerciseDriveDisplay(const DriveInfo& info) {
     HealthStatus health = EvaluateHealth(info);
     if (health.Percent < 0 || health.Percent > 100) __builtin_trap();
-    FormatHealthText(health);
+    MakeDriveFields(info);
     FormatDriveItemText(info);
     for (const SmartAttribute& a : info.Attributes) {
         FormatAttributeRow(a, info.AccessKind);
