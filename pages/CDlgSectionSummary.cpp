@@ -38,14 +38,6 @@ void CDlgSectionSummary::CollectValues() {
     SetValue(kGraphics, DashIfEmpty(app->Graphics().GetAdapterName()));
 }
 
-BOOL CDlgSectionSummary::OnInitDialog() {
-    const BOOL result = CSectionPage::OnInitDialog();
-    // The score or the Assess button from the start, whenever the other
-    // values are read.
-    UpdateWeiScore();
-    return result;
-}
-
 void CDlgSectionSummary::UpdateWeiScore() {
     const std::wstring& score = GetApp()->m_winsat.baseScore;
     // The cached value too: a reveal still running ends on the new score.

@@ -14,7 +14,6 @@ public:
     void UpdateWeiScore() override;
 
 protected:
-    BOOL OnInitDialog() override;
     void CollectValues() override;
     void OnButton() override;
 

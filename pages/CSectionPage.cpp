@@ -54,7 +54,9 @@ BOOL CSectionPage::OnInitDialog() {
     // Start-up builds the pages while its collectors may still be gathering;
     // the values are then read on the first noise frame after they are in.
     if (!GetApp()->CollectorsPending()) CollectOnce();
-    if (m_weiScore) UpdateWeiScore();
+    // The WEI field (or, on the Summary page, the score or the Assess
+    // button) is settled from the start, whenever the values are read.
+    UpdateWeiScore();
 
     m_tick = 0;
     m_revealTimer = SetTimer(kRevealTimer, kRevealPeriod);

@@ -45,7 +45,8 @@ public:
     // Copies this page's WEI sub-score from the application's score store
     // into the WEI field and shows the field and its label, or hides both
     // (showing "-") while there is no score. Pages without a WEI field
-    // ignore it. The main window calls it when new scores are available.
+    // ignore it. The page calls it at initialisation and the main window
+    // when new scores are available.
     virtual void UpdateWeiScore();
 
     // True once the noise has given way to the values.
