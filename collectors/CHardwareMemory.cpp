@@ -3,23 +3,12 @@
 #include <windows.h>
 
 #include "collectors/WmiQuery.h"
-#include "collectors/core/MemoryRules.h"
 
 CHardwareMemory::CHardwareMemory(const CDumpSMBIOS* smbios) : m_smbios(smbios) {
-    MemoryModuleFacts facts;
-    WmiQuery(L"SELECT * FROM Win32_PhysicalMemory", [&](const WmiRow& row) { ApplyPhysicalMemoryRow(row, &facts); });
-    FormFactor = facts.formFactor;
-    MemoryTypeText = facts.memoryType;
-    ConfiguredClock = facts.configuredClock;
+    WmiQuery(L"SELECT * FROM Win32_PhysicalMemory", [this](const WmiRow& row) { ApplyPhysicalMemoryRow(row, this); });
 }
 
-std::wstring CHardwareMemory::GetMemoryType() const {
-    MemoryModuleFacts facts;
-    facts.formFactor = FormFactor;
-    facts.memoryType = MemoryTypeText;
-    facts.configuredClock = ConfiguredClock;
-    return ResolveMemoryType(facts, m_smbios);
-}
+std::wstring CHardwareMemory::GetMemoryType() const { return ResolveMemoryType(*this, m_smbios); }
 
 std::wstring CHardwareMemory::GetInstalledMemory() const {
     ULONGLONG kib = 0;

@@ -4,21 +4,19 @@
 #include <cstdint>
 #include <string>
 
+#include "collectors/core/MemoryRules.h"
 #include "framework/CObject.h"
 
 class CDumpSMBIOS;
 
-class CHardwareMemory : public CObject {
+// FormFactor, MemoryTypeText and ConfiguredClock are the facts of the last
+// module WMI reported.
+class CHardwareMemory : public CObject, public MemoryModuleFacts {
 public:
     // `smbios` is the holder filled at start-up (may be null where there is
     // none); it must outlive this object.
     explicit CHardwareMemory(const CDumpSMBIOS* smbios);
     ~CHardwareMemory() override = default;
-
-    // Facts of the last module WMI reported.
-    std::wstring FormFactor;
-    std::wstring MemoryTypeText;
-    uint32_t ConfiguredClock = 0;
 
     std::wstring GetMemoryType() const;
     // "%u MBytes" of the physically installed memory ("0 MBytes" if unknown).

@@ -46,15 +46,15 @@ std::wstring WmiMemoryTypeText(uint32_t code) {
 }
 
 void ApplyPhysicalMemoryRow(const WmiRow& row, MemoryModuleFacts* facts) {
-    facts->formFactor = MemoryFormFactorText(WmiNumber(row.Get(L"FormFactor")));
-    facts->memoryType = WmiMemoryTypeText(WmiNumber(row.Get(L"MemoryType")));
-    facts->configuredClock = WmiNumber(row.Get(L"ConfiguredClockSpeed"));
+    facts->FormFactor = MemoryFormFactorText(WmiNumber(row.Get(L"FormFactor")));
+    facts->MemoryTypeText = WmiMemoryTypeText(WmiNumber(row.Get(L"MemoryType")));
+    facts->ConfiguredClock = WmiNumber(row.Get(L"ConfiguredClockSpeed"));
 }
 
 std::wstring ResolveMemoryType(const MemoryModuleFacts& facts, const CDumpSMBIOS* holder) {
-    if (!facts.memoryType.empty()) {
-        if (facts.memoryType == L"DDR4" && facts.configuredClock > 4800) return L"DDR5";
-        return facts.memoryType;
+    if (!facts.MemoryTypeText.empty()) {
+        if (facts.MemoryTypeText == L"DDR4" && facts.ConfiguredClock > 4800) return L"DDR5";
+        return facts.MemoryTypeText;
     }
     if (holder == nullptr) return std::wstring();
     return holder->GetMemoryType();

@@ -12,10 +12,11 @@ class WmiRow;
 std::wstring MemoryFormFactorText(uint32_t code);
 std::wstring WmiMemoryTypeText(uint32_t code);
 
+// What the memory collector keeps of the installed modules.
 struct MemoryModuleFacts {
-    std::wstring formFactor;
-    std::wstring memoryType;
-    uint32_t configuredClock = 0;  // MHz
+    std::wstring FormFactor;
+    std::wstring MemoryTypeText;
+    uint32_t ConfiguredClock = 0;  // MHz
 };
 
 // One Win32_PhysicalMemory row; every field takes the row's value, so the

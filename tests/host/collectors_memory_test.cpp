@@ -15,14 +15,14 @@ FakeWmiRow Module(int formFactor, int type, int clock) {
 TEST(MemoryModules, LastRowDecidesEveryFieldEvenWhenUnlisted) {
     MemoryModuleFacts facts;
     ApplyPhysicalMemoryRow(Module(8, 26, 3200), &facts);
-    EXPECT_EQ(facts.formFactor, L"DIMM");
-    EXPECT_EQ(facts.memoryType, L"DDR4");
+    EXPECT_EQ(facts.FormFactor, L"DIMM");
+    EXPECT_EQ(facts.MemoryTypeText, L"DDR4");
     ApplyPhysicalMemoryRow(Module(12, 23, 0), &facts);  // 23 is not a known type
-    EXPECT_EQ(facts.formFactor, L"SODIMM");
-    EXPECT_EQ(facts.memoryType, L"");
-    EXPECT_EQ(facts.configuredClock, 0u);
+    EXPECT_EQ(facts.FormFactor, L"SODIMM");
+    EXPECT_EQ(facts.MemoryTypeText, L"");
+    EXPECT_EQ(facts.ConfiguredClock, 0u);
     ApplyPhysicalMemoryRow(FakeWmiRow{}, &facts);  // properties missing
-    EXPECT_EQ(facts.formFactor, L"");
+    EXPECT_EQ(facts.FormFactor, L"");
 }
 
 TEST(MemoryModules, WmiAndSmbiosNumberTypesDifferently) {
@@ -38,10 +38,10 @@ TEST(MemoryModules, WmiAndSmbiosNumberTypesDifferently) {
 TEST(MemoryType, Ddr4AboveItsTopSpeedIsDdr5) {
     MemoryModuleFacts facts{L"DIMM", L"DDR4", 5600};
     EXPECT_EQ(ResolveMemoryType(facts, nullptr), L"DDR5");
-    facts.configuredClock = 4800;
+    facts.ConfiguredClock = 4800;
     EXPECT_EQ(ResolveMemoryType(facts, nullptr), L"DDR4");
-    facts.memoryType = L"DDR3";
-    facts.configuredClock = 9999;
+    facts.MemoryTypeText = L"DDR3";
+    facts.ConfiguredClock = 9999;
     EXPECT_EQ(ResolveMemoryType(facts, nullptr), L"DDR3");
 }
 
