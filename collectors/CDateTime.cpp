@@ -9,10 +9,14 @@ namespace {
 
 constexpr int kTextLength = 50;
 
-bool Now(CalendarFields* local, int64_t* unixSeconds) {
-    const uint64_t utc = CurrentUtcFileTime();
-    *unixSeconds = static_cast<int64_t>((utc - kFileTimeUnixEpoch) / 10000000);
-    return LocalCalendarFromUtc(utc, local);
+int64_t UnixSeconds(uint64_t utcFileTime) {
+    return static_cast<int64_t>((utcFileTime - kFileTimeUnixEpoch) / 10000000);
+}
+
+// A calendar fact of the local time now; empty when the time cannot be converted.
+std::wstring LocalNowFact(std::wstring (*fact)(const CalendarFields&)) {
+    CalendarFields local;
+    return LocalCalendarFromUtc(CurrentUtcFileTime(), &local) ? fact(local) : std::wstring();
 }
 
 std::wstring FromBuffer(const wchar_t* buffer, int written) {
@@ -32,20 +36,16 @@ std::wstring CDateTime::GetDateText() const {
                       GetDateFormatW(LOCALE_USER_DEFAULT, DATE_AUTOLAYOUT, nullptr, nullptr, buffer, kTextLength));
 }
 
-std::wstring CDateTime::GetWeekday() const {
-    CalendarFields local;
-    int64_t seconds = 0;
-    return Now(&local, &seconds) ? WeekdayName(local) : std::wstring();
-}
+std::wstring CDateTime::GetWeekday() const { return LocalNowFact(WeekdayName); }
 
 std::wstring CDateTime::GetTimeZone() const {
+    const uint64_t utc = CurrentUtcFileTime();
     CalendarFields local;
-    int64_t seconds = 0;
-    if (!Now(&local, &seconds)) return std::wstring();
+    if (!LocalCalendarFromUtc(utc, &local)) return std::wstring();
     // The offset in force now, daylight saving included.
     const int64_t localSeconds =
         DaysFromCivil(local.year, local.month, local.day) * 86400 + local.hour * 3600 + local.minute * 60 + local.second;
-    const int64_t delta = localSeconds - seconds;
+    const int64_t delta = localSeconds - UnixSeconds(utc);
     const int offsetMinutes = static_cast<int>((delta >= 0 ? delta + 30 : delta - 30) / 60);
     TIME_ZONE_INFORMATION zone = {};
     const DWORD id = GetTimeZoneInformation(&zone);
@@ -53,18 +53,8 @@ std::wstring CDateTime::GetTimeZone() const {
     return TimeZoneText(offsetMinutes, name);
 }
 
-std::wstring CDateTime::GetDayOfYear() const {
-    CalendarFields local;
-    int64_t seconds = 0;
-    return Now(&local, &seconds) ? DayOfYearText(local) : std::wstring();
-}
+std::wstring CDateTime::GetDayOfYear() const { return LocalNowFact(DayOfYearText); }
 
-std::wstring CDateTime::GetWeekNumber() const {
-    CalendarFields local;
-    int64_t seconds = 0;
-    return Now(&local, &seconds) ? IsoWeekText(local) : std::wstring();
-}
+std::wstring CDateTime::GetWeekNumber() const { return LocalNowFact(IsoWeekText); }
 
-std::wstring CDateTime::GetUnixTime() const {
-    return UnixTimeText(static_cast<int64_t>((CurrentUtcFileTime() - kFileTimeUnixEpoch) / 10000000));
-}
+std::wstring CDateTime::GetUnixTime() const { return UnixTimeText(UnixSeconds(CurrentUtcFileTime())); }
