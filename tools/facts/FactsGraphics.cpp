@@ -8,8 +8,7 @@ void PrintGraphics(FactsContext&) {
     PrintFact(L"CHardwareGraphics::GetAdapterName", graphics.GetAdapterName());
     PrintFact(L"CHardwareGraphics::GetDriverVersion", graphics.GetDriverVersion());
     PrintFact(L"CHardwareGraphics::GetAdapterMemory", graphics.GetAdapterMemory());
-    for (size_t i = 0; i < graphics.EngineInstances.size(); ++i)
-        PrintFact(L"CHardwareGraphics::EngineInstances", i, graphics.EngineInstances[i]);
+    PrintFacts(L"CHardwareGraphics::EngineInstances", graphics.EngineInstances);
     PrintFact(L"CHardwareGraphics::GetUsage", graphics.GetUsage());
 }
 

@@ -4,22 +4,17 @@
 
 namespace {
 
-void PrintTexts(const wchar_t* operation, const std::vector<std::wstring>& list) {
-    for (size_t i = 0; i < list.size(); ++i) PrintFact(operation, i, list[i]);
-}
-
 void PrintNetwork(FactsContext&) {
     CHardwareNetwork network;
-    PrintTexts(L"CHardwareNetwork::AdapterNames", network.AdapterNames);
-    PrintTexts(L"CHardwareNetwork::Descriptions", network.Descriptions);
-    PrintTexts(L"CHardwareNetwork::MacAddresses", network.MacAddresses);
-    for (size_t i = 0; i < network.DhcpEnabled.size(); ++i)
-        PrintFact(L"CHardwareNetwork::DhcpEnabled", i, network.DhcpEnabled[i] ? 1LL : 0LL);
-    PrintTexts(L"CHardwareNetwork::DhcpServers", network.DhcpServers);
-    PrintTexts(L"CHardwareNetwork::IpAddresses", network.IpAddresses);
-    PrintTexts(L"CHardwareNetwork::IpMasks", network.IpMasks);
-    PrintTexts(L"CHardwareNetwork::Gateways", network.Gateways);
-    PrintTexts(L"CHardwareNetwork::AdapterTypes", network.AdapterTypes);
+    PrintFacts(L"CHardwareNetwork::AdapterNames", network.AdapterNames);
+    PrintFacts(L"CHardwareNetwork::Descriptions", network.Descriptions);
+    PrintFacts(L"CHardwareNetwork::MacAddresses", network.MacAddresses);
+    PrintFacts(L"CHardwareNetwork::DhcpEnabled", network.DhcpEnabled);
+    PrintFacts(L"CHardwareNetwork::DhcpServers", network.DhcpServers);
+    PrintFacts(L"CHardwareNetwork::IpAddresses", network.IpAddresses);
+    PrintFacts(L"CHardwareNetwork::IpMasks", network.IpMasks);
+    PrintFacts(L"CHardwareNetwork::Gateways", network.Gateways);
+    PrintFacts(L"CHardwareNetwork::AdapterTypes", network.AdapterTypes);
     PrintFact(L"CHardwareNetwork::GetUsage", network.GetUsage());
     PrintFact(L"CHardwareNetwork::GetBandwidth", network.GetBandwidth());
 

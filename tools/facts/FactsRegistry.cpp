@@ -53,6 +53,10 @@ void PrintFact(const wchar_t* operation, size_t index, long long value) {
     PrintFact(operation, index, Format(L"%lld", value));
 }
 
+void PrintFacts(const wchar_t* operation, const std::vector<std::wstring>& list) {
+    for (size_t i = 0; i < list.size(); ++i) PrintFact(operation, i, list[i]);
+}
+
 void RunAllFacts(FactsContext& context) {
     std::vector<Entry> entries = Registry();
     std::stable_sort(entries.begin(), entries.end(),

@@ -9,8 +9,7 @@
 //     void PrintStorage(FactsContext& ctx) {
 //         CHardwareStorage storage;
 //         PrintFact(L"CHardwareStorage::GetIdleTime", storage.GetIdleTime());
-//         for (size_t i = 0; i < storage.Models.size(); ++i)
-//             PrintFact(L"CHardwareStorage::Models", i, storage.Models[i]);
+//         PrintFacts(L"CHardwareStorage::Models", storage.Models);
 //     }
 //     FactsRegistrar registrar(FactsArea::Storage, L"Storage", PrintStorage);
 //     }  // namespace
@@ -22,6 +21,7 @@
 // constructs the collectors it needs.
 #include <cstddef>
 #include <string>
+#include <vector>
 
 class CDumpSMBIOS;
 
@@ -53,3 +53,10 @@ void PrintFact(const wchar_t* operation, const std::wstring& value);
 void PrintFact(const wchar_t* operation, int value);
 void PrintFact(const wchar_t* operation, size_t index, const std::wstring& value);
 void PrintFact(const wchar_t* operation, size_t index, long long value);
+
+// A list member, one "Operation[i]: value" line per entry.
+void PrintFacts(const wchar_t* operation, const std::vector<std::wstring>& list);
+template <typename Number>
+void PrintFacts(const wchar_t* operation, const std::vector<Number>& list) {
+    for (size_t i = 0; i < list.size(); ++i) PrintFact(operation, i, static_cast<long long>(list[i]));
+}
