@@ -41,9 +41,4 @@ std::wstring CHardwareGraphics::GetAdapterMemory() {
     return result;
 }
 
-int CHardwareGraphics::GetUsage() {
-    std::vector<int> samples;
-    samples.reserve(m_engines.size());
-    for (auto& engine : m_engines) samples.push_back(engine->Sample());
-    return GpuUsageFromSamples(samples);
-}
+int CHardwareGraphics::GetUsage() { return GpuUsageFromSamples(SampleAll(m_engines)); }

@@ -32,13 +32,6 @@ std::unique_ptr<CPdhСounter> OpenCounter(const std::wstring& instance, const wc
     return counter;
 }
 
-std::vector<int> SampleAll(std::vector<std::unique_ptr<CPdhСounter>>& counters) {
-    std::vector<int> samples;
-    samples.reserve(counters.size());
-    for (auto& counter : counters) samples.push_back(counter->Sample());
-    return samples;
-}
-
 }  // namespace
 
 CHardwareNetwork::CHardwareNetwork() {

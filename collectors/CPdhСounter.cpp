@@ -33,6 +33,13 @@ void CPdhСounter::Close() {
     counter = nullptr;
 }
 
+std::vector<int> SampleAll(const std::vector<std::unique_ptr<CPdhСounter>>& counters) {
+    std::vector<int> samples;
+    samples.reserve(counters.size());
+    for (const auto& counter : counters) samples.push_back(counter->Sample());
+    return samples;
+}
+
 std::vector<std::wstring> EnumCounterInstances(const std::wstring& object) {
     DWORD counterLength = 0;
     DWORD instanceLength = 0;

@@ -5,6 +5,7 @@
 //
 // The class name's fourth letter is a Cyrillic capital Es (U+0421); the
 // file name carries the same letter.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ private:
     PDH_HQUERY query = nullptr;
     PDH_HCOUNTER counter = nullptr;
 };
+
+// One Sample of each counter, in list order: what the usage rules take.
+std::vector<int> SampleAll(const std::vector<std::unique_ptr<CPdhСounter>>& counters);
 
 // Instance names of a performance object ("GPU Engine", "Network Interface"),
 // in the platform's order, duplicates kept; empty on any failure. Never
