@@ -4,21 +4,13 @@
 
 #include <vector>
 
+#include "collectors/CodePageText.h"
 #include "collectors/Cpuid.h"
 #include "collectors/WmiQuery.h"
 #include "collectors/core/ProcessorTopology.h"
 #include "common/Format.h"
 
 namespace {
-
-std::wstring FromAnsi(const std::string& bytes) {
-    if (bytes.empty()) return std::wstring();
-    const int n = MultiByteToWideChar(CP_THREAD_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring text(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_THREAD_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], n);
-    return text;
-}
 
 using GetLogicalProcessorInformationFn = BOOL(WINAPI*)(PSYSTEM_LOGICAL_PROCESSOR_INFORMATION, PDWORD);
 
@@ -75,7 +67,7 @@ uint64_t Ticks(const FILETIME& ft) { return (static_cast<uint64_t>(ft.dwHighDate
 std::wstring CHardwareCPU::GetProcessorName() const {
     const std::string bytes =
         ProcessorNameBytes(ExecuteCpuid(0x80000002, 0), ExecuteCpuid(0x80000003, 0), ExecuteCpuid(0x80000004, 0));
-    return TrimWhiteSpace(FromAnsi(bytes));
+    return TrimWhiteSpace(CodePageText(CP_THREAD_ACP, bytes));
 }
 
 std::wstring CHardwareCPU::GetBrandString() const {
@@ -85,7 +77,7 @@ std::wstring CHardwareCPU::GetBrandString() const {
     CpuidRegisters leaves[3];
     for (uint32_t i = 0; i < 3; ++i)
         if (0x80000002u + i <= maxExtended) leaves[i] = ExecuteCpuid(0x80000002u + i, 0);
-    return FromAnsi(BrandStringBytes(leaves[0], leaves[1], leaves[2]));
+    return CodePageText(CP_THREAD_ACP, BrandStringBytes(leaves[0], leaves[1], leaves[2]));
 }
 
 std::wstring CHardwareCPU::GetFamily() const { return SignatureOf(SignatureField::Family); }

@@ -7,6 +7,7 @@
 #include <wlanapi.h>
 
 #include "collectors/CPdhСounter.h"
+#include "collectors/CodePageText.h"
 #include "collectors/core/CounterFigures.h"
 #include "collectors/core/FixedText.h"
 #include "collectors/core/NetworkText.h"
@@ -17,13 +18,7 @@ namespace {
 // The adapter records carry ANSI texts in fixed-size arrays.
 template <size_t N>
 std::wstring AnsiText(const char (&field)[N]) {
-    std::string narrow = FixedText(field, N);
-    if (narrow.empty()) return std::wstring();
-    int length = MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), nullptr, 0);
-    if (length <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), &wide[0], length);
-    return wide;
+    return CodePageText(CP_ACP, FixedText(field, N));
 }
 
 std::unique_ptr<CPdhСounter> OpenCounter(const std::wstring& instance, const wchar_t* name) {
