@@ -125,7 +125,6 @@ BOOL COrvanelApp::InitInstance() {
         return FALSE;
     }
 
-    InstallSmbiosTextDecoder();
     ReadSmbiosTable(m_smbios);
     // The pages show their noise while the collectors gather: the main
     // window does not wait for them.

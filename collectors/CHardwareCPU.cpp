@@ -9,6 +9,7 @@
 #include "collectors/WmiQuery.h"
 #include "collectors/core/ProcessorTopology.h"
 #include "common/Format.h"
+#include "common/Text.h"
 
 namespace {
 

@@ -21,8 +21,6 @@ std::wstring DecodeOem(const char* bytes, size_t length) {
 
 }  // namespace
 
-void InstallSmbiosTextDecoder() { CDumpSMBIOS::Decoder = DecodeOem; }
-
 bool ReadSmbiosTable(CDumpSMBIOS& dump) {
     const DWORD provider = 'RSMB';
     const UINT size = GetSystemFirmwareTable(provider, 0, nullptr, 0);
@@ -36,6 +34,7 @@ bool ReadSmbiosTable(CDumpSMBIOS& dump) {
     // The table may have changed size in between; only what was written counts.
     const UINT written = GetSystemFirmwareTable(provider, 0, table.data(), size);
     if (written == 0 || written > size) return false;
+    CDumpSMBIOS::Decoder = DecodeOem;
     WalkSmbiosTable(table.data(), written, dump);
     return true;
 }

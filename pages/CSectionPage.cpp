@@ -1,5 +1,7 @@
 #include "pages/CSectionPage.h"
 
+#include "framework/Fonts.h"
+
 #include <algorithm>
 #include <cwchar>
 #include <cstdlib>
@@ -87,13 +89,10 @@ void CSectionPage::CreateTitleFont() {
     if (m_titleFont) return;
     HWND title = GetDlgItem(kTitleId);
     if (!title) return;
-    HFONT current = reinterpret_cast<HFONT>(::SendMessageW(title, WM_GETFONT, 0, 0));
-    if (!current) current = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    LOGFONTW lf{};
-    if (!::GetObjectW(current, sizeof(lf), &lf)) return;
-    lf.lfWeight = FW_BOLD;
-    lf.lfHeight = 14;
-    m_titleFont.Reset(::CreateFontIndirectW(&lf));
+    m_titleFont.Reset(DeriveFont(title, [](LOGFONTW& lf) {
+        lf.lfWeight = FW_BOLD;
+        lf.lfHeight = 14;
+    }));
     if (m_titleFont) ::SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(m_titleFont.Get()), TRUE);
 }
 

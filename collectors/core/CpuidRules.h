@@ -48,6 +48,3 @@ std::string ProcessorNameBytes(const CpuidRegisters& l2, const CpuidRegisters& l
 // The same leaves as one zero-filled 48-byte area cut at its first zero,
 // unchanged otherwise.
 std::string BrandStringBytes(const CpuidRegisters& l2, const CpuidRegisters& l3, const CpuidRegisters& l4);
-
-// White space removed from the end, then from the start.
-std::wstring TrimWhiteSpace(const std::wstring& text);

@@ -1,5 +1,7 @@
 #include "smart/core/DriveDisplay.h"
 
+#include "common/Text.h"
+
 #include "common/Format.h"
 
 std::wstring FormatSizeText(uint64_t capacity) {
@@ -63,21 +65,10 @@ uint32_t GetDarkSeverityColour(RowSeverity severity) {
     return ColourRgb(0, 255, 0);
 }
 
-namespace {
-
-std::wstring TrimBlanks(const std::wstring& text) {
-    const wchar_t* blanks = L" \t\r\n\f\v";
-    const size_t first = text.find_first_not_of(blanks);
-    if (first == std::wstring::npos) return std::wstring();
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-}  // namespace
-
 DriveFields MakeDriveFields(const DriveInfo& info) {
     const HealthStatus health = EvaluateHealth(info);
     DriveFields f;
-    f.SerialNumber = TrimBlanks(info.SerialNumber);
+    f.SerialNumber = TrimWhiteSpace(info.SerialNumber);
     f.Firmware = info.Firmware;
     f.Health = FormatHealthText(health);
     f.Temperature = Format(L"%d\u00B0C", info.Temperature);

@@ -6,6 +6,7 @@
 #include "collectors/core/CpuUsageMeter.h"
 #include "collectors/core/CpuidRules.h"
 #include "collectors/core/ProcessorTopology.h"
+#include "common/Text.h"
 
 namespace {
 

@@ -6,7 +6,6 @@
 int wmain() {
     // The same preparation the programs' start-up does before collectors run.
     CDumpSMBIOS smbios;
-    InstallSmbiosTextDecoder();
     ReadSmbiosTable(smbios);
 
     FactsContext context;
