@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "settings/CAppearance.h"
 #include "settings/CDlgSettings.h"
+#include "tests/wine/support/Canvas.h"
 #include "tests/wine/support/TestSupport.h"
 
 namespace {
@@ -135,13 +136,9 @@ TEST(Appearance, PictureFrameStaysVisibleAroundTheOverlay) {
     ASSERT_NE(look.Picture(), nullptr);
     EXPECT_EQ(look.Picture()->GetWidth(), 500u);
 
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 200, -100, 1, 32, BI_RGB};
-    void* bits = nullptr;
-    HBITMAP bmp = ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    ::SelectObject(dc, bmp);
-    auto pixel = [&](int x, int y) { return static_cast<const uint32_t*>(bits)[y * 200 + x] & 0xFFFFFF; };
+    Canvas canvas(200, 100);
+    HDC dc = canvas.Dc();
+    auto pixel = [&](int x, int y) { return canvas.At(x, y); };
     const RECT client{0, 0, 200, 100};
 
     look.ApplyDarkMode(nullptr, false);
@@ -158,8 +155,6 @@ TEST(Appearance, PictureFrameStaysVisibleAroundTheOverlay) {
     const uint32_t inside = pixel(100, 50);
     EXPECT_LT(((inside >> 16) & 0xFF) + ((inside >> 8) & 0xFF) + (inside & 0xFF), 3u * 40);  // nearly black
 
-    ::DeleteDC(dc);
-    ::DeleteObject(bmp);
 }
 
 }  // namespace

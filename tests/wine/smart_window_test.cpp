@@ -15,6 +15,7 @@
 #include "smart/CDlgSMART.h"
 #include "tests/common/FakeDriveIo.h"
 #include "tests/common/SmartBlocks.h"
+#include "tests/wine/support/Canvas.h"
 #include "tests/wine/support/TestSupport.h"
 
 namespace {
@@ -264,36 +265,22 @@ TEST_F(SmartWindow, RealDrivesUnderWineOpenEmptyWithoutError) {
 std::vector<std::set<COLORREF>> PaintedRowColours(HWND list) {
     RECT client;
     ::GetClientRect(list, &client);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = client.right;
-    bi.bmiHeader.biHeight = -client.bottom;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    HBITMAP bmp = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = ::SelectObject(dc, bmp);
-    ::SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    ::GdiFlush();
+    Canvas canvas(client.right, client.bottom);
+    ::SendMessageW(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
 
     std::vector<std::set<COLORREF>> rows;
-    const auto* px = static_cast<const uint32_t*>(bits);
     for (int i = 0; i < ListView_GetItemCount(list); ++i) {
         RECT r;
         ListView_GetItemRect(list, i, &r, LVIR_BOUNDS);
         std::set<COLORREF> colours;
         for (int y = std::max(0L, r.top + 1); y < std::min(client.bottom, r.bottom - 1); ++y) {
             for (int x = std::max(0L, r.left + 1); x < std::min(client.right, r.right - 1); ++x) {
-                const uint32_t p = px[y * client.right + x];
+                const uint32_t p = canvas.At(x, y);
                 colours.insert(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
             }
         }
         rows.push_back(colours);
     }
-    ::SelectObject(dc, old);
-    ::DeleteObject(bmp);
-    ::DeleteDC(dc);
     return rows;
 }
 

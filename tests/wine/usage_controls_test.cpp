@@ -6,6 +6,7 @@
 #include "pages/CDlgCtrlUsage.h"
 #include "pages/CDlgCtrlUsageHistory.h"
 #include "pages/core/UsageGraphGeometry.h"
+#include "tests/wine/support/Canvas.h"
 #include "tests/wine/support/TestSupport.h"
 
 namespace {
@@ -14,49 +15,6 @@ constexpr uint32_t kBlack = 0x000000;
 constexpr uint32_t kGreen = 0x00FF00;
 constexpr uint32_t kDarkGreen = 0x005000;
 constexpr uint32_t kGridColour = 0x008040;
-
-// A top-down 32-bit bitmap selected into a memory device context.
-class Canvas {
-public:
-    Canvas(int w, int h) : w_(w), h_(h) {
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = w;
-        bi.bmiHeader.biHeight = -h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
-        dc_ = ::CreateCompatibleDC(nullptr);
-        bitmap_ = ::CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = ::SelectObject(dc_, bitmap_);
-        // Anything not drawn shows as this colour.
-        for (int i = 0; i < w * h; ++i) bits_[i] = 0x123456;
-    }
-    ~Canvas() {
-        ::SelectObject(dc_, old_);
-        ::DeleteObject(bitmap_);
-        ::DeleteDC(dc_);
-    }
-    HDC Dc() const { return dc_; }
-    uint32_t At(int x, int y) const {
-        ::GdiFlush();
-        return bits_[y * w_ + x] & 0xFFFFFF;
-    }
-    bool AnyIn(int x0, int y0, int x1, int y1, uint32_t colour) const {
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                if (At(x, y) == colour) return true;
-        return false;
-    }
-    int Height() const { return h_; }
-
-private:
-    int w_, h_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    uint32_t* bits_ = nullptr;
-};
 
 class UsageControls : public ::testing::Test {
 protected:
