@@ -4,8 +4,12 @@
 #include "app/CAboutDlg.h"
 #include "app/COrvanelApp.h"
 #include "app/WebLinks.h"
+#include "app/core/WebAddresses.h"
 #include "pages/SectionPages.h"
 #include "resources/resource.h"
+#include "services/CDlgScreensaver.h"
+#include "services/CUpdate.h"
+#include "services/core/UpdateFile.h"
 #include "smart/CDlgSMART.h"
 #include "settings/CDlgSettings.h"
 
@@ -173,7 +177,8 @@ void COrvanelDlg::OpenFromTray() {
 void COrvanelDlg::OnTimer(UINT_PTR id) {
     if (id == IDT_UPDATE_CHECK) {
         KillTimer(IDT_UPDATE_CHECK);
-        // The weekly update check starts here once the program has one.
+        StartUpdateCheck(m_hWnd, UpdateFileAddress(ORVANEL_PRODUCT_SITE, Options().GetString(L"strLanguage")),
+                         Text(148));
     }
 }
 
@@ -221,8 +226,12 @@ bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
             dlg.DoModal();
             return true;
         }
+        case ID_SCREENSAVER: {
+            CDlgScreensaver dlg(this, Options(), GetApp()->m_translate, GetApp()->AppFont());
+            dlg.DoModal();
+            return true;
+        }
         case ID_WIDGETS:
-        case ID_SCREENSAVER:
         case ID_WINSAT:
             return true;  // their windows are not part of the program yet
         default: return false;

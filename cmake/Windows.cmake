@@ -108,8 +108,22 @@ foreach(src IN LISTS WINE_TESTS)
   target_link_libraries(wine_${name} PRIVATE wine_test_support GTest::gtest_main)
   target_link_options(wine_${name} PRIVATE -static)
   target_compile_definitions(wine_${name} PRIVATE CORPUS_DIR="${CORPUS_DIR}")
+  # A test program with a tests/wine/<name>_server.py gets that server for
+  # its run: started before its first test and stopped after its last. The
+  # program finds the server's files in TEST_SERVER_DIR.
+  set(server ${CMAKE_SOURCE_DIR}/tests/wine/${name}_server.py)
+  set(fixture)
+  if(EXISTS ${server})
+    set(state ${CMAKE_BINARY_DIR}/servers/${name})
+    add_test(NAME ${name}_server_start COMMAND python3 ${server} start ${state})
+    add_test(NAME ${name}_server_stop COMMAND python3 ${server} stop ${state})
+    set_tests_properties(${name}_server_start PROPERTIES FIXTURES_SETUP ${name}_server TIMEOUT 60)
+    set_tests_properties(${name}_server_stop PROPERTIES FIXTURES_CLEANUP ${name}_server TIMEOUT 60)
+    target_compile_definitions(wine_${name} PRIVATE TEST_SERVER_DIR="${state}")
+    set(fixture FIXTURES_REQUIRED ${name}_server)
+  endif()
   gtest_discover_tests(wine_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES TIMEOUT 180)
+                       PROPERTIES TIMEOUT 180 ${fixture})
 endforeach()
 
 # End-to-end tests: programs that start orvanel.exe (found next to them) as
