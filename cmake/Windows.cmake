@@ -108,10 +108,11 @@ foreach(src IN LISTS WINE_TESTS)
   target_link_libraries(wine_${name} PRIVATE wine_test_support GTest::gtest_main)
   target_link_options(wine_${name} PRIVATE -static)
   target_compile_definitions(wine_${name} PRIVATE CORPUS_DIR="${CORPUS_DIR}")
-  # A test program with a tests/wine/<name>_server.py gets that server for
-  # its run: started before its first test and stopped after its last. The
-  # program finds the server's files in TEST_SERVER_DIR.
-  set(server ${CMAKE_SOURCE_DIR}/tests/wine/${name}_server.py)
+  # A test program <base>_test.cpp with a tests/wine/<base>_server.py gets
+  # that server for its run: started before its first test and stopped after
+  # its last. The program finds the server's files in TEST_SERVER_DIR.
+  string(REGEX REPLACE "_test$" "" base ${name})
+  set(server ${CMAKE_SOURCE_DIR}/tests/wine/${base}_server.py)
   set(fixture)
   if(EXISTS ${server})
     set(state ${CMAKE_BINARY_DIR}/servers/${name})
