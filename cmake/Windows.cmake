@@ -168,3 +168,45 @@ add_executable(startup_probe ${CMAKE_SOURCE_DIR}/bench/startup_probe.cpp)
 orvanel_win_defaults(startup_probe)
 target_link_libraries(startup_probe PRIVATE e2e_support)
 target_link_options(startup_probe PRIVATE -static -municode)
+
+# ---- the screensaver, orvanel.scr ------------------------------------------
+# Its own windows and resources over the shared framework, settings and
+# collectors; nothing of the main program (app/ and the rest) is linked in.
+orvanel_glob(SCR_SOURCES screensaver)
+list(FILTER SCR_SOURCES EXCLUDE REGEX "/screensaver/ScreensaverMain\\.cpp$")
+add_library(orvanel_scr_lib STATIC ${SCR_SOURCES})
+orvanel_win_defaults(orvanel_scr_lib)
+target_link_libraries(orvanel_scr_lib PUBLIC orvanel_shared)
+
+file(GLOB SCR_RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/screensaver/*.h
+     ${CMAKE_SOURCE_DIR}/resources/screensaver/*.rc ${CMAKE_SOURCE_DIR}/resources/screensaver/*.png
+     ${CMAKE_SOURCE_DIR}/resources/screensaver/*.manifest ${CMAKE_SOURCE_DIR}/resources/orvanel.ico)
+add_library(orvanel_scr_res OBJECT ${CMAKE_SOURCE_DIR}/resources/screensaver/screensaver.rc)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/resources/screensaver/screensaver.rc
+                            PROPERTIES OBJECT_DEPENDS "${SCR_RESOURCE_FILES}")
+
+add_executable(orvanel-scr WIN32 ${CMAKE_SOURCE_DIR}/screensaver/ScreensaverMain.cpp $<TARGET_OBJECTS:orvanel_scr_res>)
+set_target_properties(orvanel-scr PROPERTIES OUTPUT_NAME orvanel SUFFIX .scr)
+orvanel_win_defaults(orvanel-scr)
+target_link_libraries(orvanel-scr PRIVATE orvanel_scr_lib)
+target_link_options(orvanel-scr PRIVATE -static -municode -mwindows)
+
+# The screensaver's language files (the same names as the main program's,
+# other texts) wait in their own folder for the installer.
+file(GLOB SCR_LANGUAGE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/screensaver/lang/*.lng)
+foreach(lng IN LISTS SCR_LANGUAGE_FILES)
+  get_filename_component(name ${lng} NAME)
+  configure_file(${lng} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/screensaver-lang/${name} COPYONLY)
+endforeach()
+
+# End-to-end tests of the screensaver start orvanel.scr.
+foreach(name IN ITEMS screensaver_test)
+  if(TARGET e2e_${name})
+    add_dependencies(e2e_${name} orvanel-scr)
+  endif()
+endforeach()
+
+# bench/screensaver reads the frame count of a running board with this probe.
+add_executable(screensaver_frames ${CMAKE_SOURCE_DIR}/bench/screensaver_frames.cpp)
+orvanel_win_defaults(screensaver_frames)
+target_link_options(screensaver_frames PRIVATE -static -municode)

@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
-"""Writes the main program's language files from their UTF-8 sources.
+"""Writes both programs' language files from their UTF-8 sources.
 
-    python3 resources/tools/make_lng.py          rewrite resources/lang/*.lng
+    python3 resources/tools/make_lng.py          rewrite resources/lang/*.lng and
+                                                 resources/screensaver/lang/*.lng
     python3 resources/tools/make_lng.py --check  only report sources that are
                                                  broken or .lng files that are stale
 
-The sources (resources/lang/src/<Name>.ini) are what people edit. The shipped
+The sources (resources/lang/src/<Name>.ini for the main program,
+resources/screensaver/lang/src/<Name>.ini for the screensaver, whose text
+indexes mean other texts) are what people edit. The shipped
 files are UTF-16 little-endian with a byte-order mark and CRLF line ends: only
 then does the Windows profile reader see every character whatever the user's
 code page is. Notes (lines starting with ";") and blank lines stay in the
@@ -49,12 +52,25 @@ SECTIONS = {
     "Text": [str(i) for i in range(TEXT_COUNT)] + ["Widget" + k for k in WIDGET_KINDS],
 }
 
+# The screensaver's own texts 0..26, in its own folder.
+SCREENSAVER_DIR = os.path.join(ROOT, "screensaver", "lang")
+SCREENSAVER_SECTIONS = {
+    "Language": ["lang_en", "lang_native"],
+    "Text": [str(i) for i in range(27)],
+}
+
+# (sources, output folder, keys) of every set of language files.
+SETS = [
+    (SRC_DIR, OUT_DIR, SECTIONS),
+    (os.path.join(SCREENSAVER_DIR, "src"), SCREENSAVER_DIR, SCREENSAVER_SECTIONS),
+]
+
 
 class SourceError(Exception):
     pass
 
 
-def parse_source(path):
+def parse_source(path, SECTIONS=SECTIONS):
     """Returns {section: {key: value}} in file order; raises SourceError with every problem found."""
     problems = []
     sections = {}
@@ -109,7 +125,7 @@ def parse_source(path):
     return sections
 
 
-def check_accelerators(name, texts, reference):
+def check_accelerators(name, texts, reference, SECTIONS=SECTIONS):
     problems = []
     for key in SECTIONS["Text"]:
         want = reference[key].count("&")
@@ -120,7 +136,7 @@ def check_accelerators(name, texts, reference):
         raise SourceError("\n".join(problems))
 
 
-def render(sections):
+def render(sections, SECTIONS=SECTIONS):
     lines = []
     for section, keys in SECTIONS.items():
         if lines:
@@ -135,7 +151,11 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true", help="report stale files, write nothing")
     args = parser.parse_args()
+    results = [build_set(src, out, sections, args.check) for src, out, sections in SETS]
+    return max(results)
 
+
+def build_set(SRC_DIR, OUT_DIR, SECTIONS, check):
     sources = sorted(f for f in os.listdir(SRC_DIR) if f.endswith(".ini"))
     names = [os.path.splitext(f)[0] for f in sources]
     if REFERENCE not in names:
@@ -146,7 +166,7 @@ def main():
     parsed = {}
     for name in names:
         try:
-            parsed[name] = parse_source(os.path.join(SRC_DIR, name + ".ini"))
+            parsed[name] = parse_source(os.path.join(SRC_DIR, name + ".ini"), SECTIONS)
         except SourceError as e:
             print(e, file=sys.stderr)
             failed = True
@@ -156,7 +176,7 @@ def main():
     english_names = {}
     for name, sections in parsed.items():
         try:
-            check_accelerators(name, sections["Text"], parsed[REFERENCE]["Text"])
+            check_accelerators(name, sections["Text"], parsed[REFERENCE]["Text"], SECTIONS)
         except SourceError as e:
             print(e, file=sys.stderr)
             failed = True
@@ -172,7 +192,7 @@ def main():
     stale = []
     for name, sections in parsed.items():
         out = os.path.join(OUT_DIR, name + ".lng")
-        data = render(sections)
+        data = render(sections, SECTIONS)
         try:
             with open(out, "rb") as f:
                 current = f.read()
@@ -180,7 +200,7 @@ def main():
             current = None
         if current == data:
             continue
-        if args.check:
+        if check:
             stale.append(out)
         else:
             with open(out, "wb") as f:
