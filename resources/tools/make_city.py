@@ -6,7 +6,8 @@ a violet-to-navy sky, each with rows of lit windows in warm white, cyan and
 magenta; the nearest towers carry neon signs and red beacons, and the street
 at the bottom glows with their reflections. The board draws green text and
 graphs over the whole picture, so it stays dark: nothing bright covers a large
-area and the upper third is mostly sky.
+area, the upper third is mostly sky and a haze dims the lower quarter, where
+the board's text row sits.
 
 Everything is placed by a seeded random generator, so the output is the same
 on every run.
@@ -144,11 +145,23 @@ def street(img, rnd):
     return img
 
 
+def dim_lower_part(img):
+    """The board's text row sits over the lower quarter: a night haze settles
+    there so the green text stays readable over the lights."""
+    shade = Image.new("L", (1, HEIGHT))
+    for y in range(HEIGHT):
+        t = min(1.0, max(0.0, (y - 1050) / 250.0))
+        shade.putpixel((0, y), int(round(255 * (0.8 - 0.4 * t))))
+    shade = shade.resize((WIDTH, HEIGHT))
+    return ImageChops.multiply(img, Image.merge("RGB", (shade, shade, shade)))
+
+
 def make(seed):
     rnd = random.Random(seed)
     img = stars(sky(), rnd)
     img = skyline(img, rnd)
     img = street(img, rnd)
+    img = dim_lower_part(img)
     return img.convert("RGBA")
 
 
