@@ -85,12 +85,13 @@ TEST(ScreensaverPreview, FillsTheHostWindowAndEndsWithIt) {
     OrvanelProcess scr(Format(L"/p %lld", static_cast<long long>(reinterpret_cast<intptr_t>(host))), L"", kScr);
     ASSERT_TRUE(scr.Started());
 
+    // The child exists as soon as it is made; it shows itself once sized.
     HWND child = nullptr;
-    for (int i = 0; i < 600 && !child; ++i) {
+    for (int i = 0; i < 600 && !(child && ::IsWindowVisible(child)); ++i) {
         PumpFor(50);
         child = ::GetWindow(host, GW_CHILD);
     }
-    ASSERT_TRUE(child) << "no preview inside the host";
+    ASSERT_TRUE(child && ::IsWindowVisible(child)) << "no preview inside the host";
     DWORD pid = 0;
     ::GetWindowThreadProcessId(child, &pid);
     EXPECT_EQ(pid, scr.Pid());
@@ -102,7 +103,6 @@ TEST(ScreensaverPreview, FillsTheHostWindowAndEndsWithIt) {
     EXPECT_EQ(childRect.top, 0);
     EXPECT_EQ(childRect.right, hostClient.right);
     EXPECT_EQ(childRect.bottom, hostClient.bottom);
-    EXPECT_TRUE(::IsWindowVisible(child));
 
     // Input never ends a preview.
     ::SendMessageW(child, WM_KEYDOWN, 'A', 0);
