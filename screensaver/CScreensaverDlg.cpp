@@ -63,6 +63,7 @@ CScreensaverDlg::CScreensaverDlg(HWND parent, CSettingsStore& settings, const CT
 
 CScreensaverDlg::~CScreensaverDlg() {
     m_canvas.reset();
+    m_panelLayer.reset();
     if (m_memDc) {
         ::SelectObject(m_memDc, m_oldBitmap);
         ::DeleteDC(m_memDc);
@@ -75,6 +76,7 @@ BOOL CScreensaverDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
 
     m_picture = LoadPngResource(IDB_SCR_CITY);
+    m_background = m_settings.GetString(L"strBackground");
 
     if (IsPreview()) {
         RECT parent{};
@@ -82,10 +84,14 @@ BOOL CScreensaverDlg::OnInitDialog() {
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, parent.right - parent.left, parent.bottom - parent.top,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
     } else {
+        // Layered before it is shown: it shows nothing until its first frame.
+        if (m_background == kBackgroundTransparent) {
+            m_layered = true;
+            ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+        }
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
                        SWP_SHOWWINDOW);
         ::ShowCursor(FALSE);
-        ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE, ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED);
     }
 
     const RECT client = GetClientRect();
@@ -111,7 +117,6 @@ BOOL CScreensaverDlg::OnInitDialog() {
 
     if (m_picture) m_pictureRect = CoverFit(m_width, m_height, m_picture->GetWidth(), m_picture->GetHeight());
     m_starLimit = StarLimit(m_width, m_height);
-    m_background = m_settings.GetString(L"strBackground");
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     ReadFacts();
@@ -173,11 +178,11 @@ void CScreensaverDlg::OnTimer(UINT_PTR id) {
         ReadFacts();
         return;
     }
-    if (IsPreview()) {
-        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    } else {
+    if (m_layered) {
         // A layered window gets no WM_PAINT: the frame goes straight to it.
         DrawFrame(nullptr);
+    } else {
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
 }
 
@@ -198,6 +203,7 @@ void CScreensaverDlg::Sample() {
     m_networkHistory.push_back(100 - net);
     m_storageHistory.push_back(m_storage->GetIdleTime());
     m_gridOffset = AdvanceGridOffset(m_gridOffset, m_sampleStep, m_gridStep);
+    m_panelsChanged = true;
 }
 
 void CScreensaverDlg::ReadFacts() {
@@ -214,6 +220,7 @@ void CScreensaverDlg::ReadFacts() {
         f.registryAllowed = allowed;
     }
     m_facts = std::move(f);
+    m_panelsChanged = true;
 }
 
 // ---- drawing --------------------------------------------------------------
@@ -221,6 +228,9 @@ void CScreensaverDlg::ReadFacts() {
 bool CScreensaverDlg::EnsureBuffer() {
     if (m_bits && m_bufferWidth == m_width && m_bufferHeight == m_height) return true;
     m_canvas.reset();
+    m_panelLayer.reset();
+    m_panelPixels = nullptr;
+    m_panelDib.Reset();
     if (m_memDc) {
         ::SelectObject(m_memDc, m_oldBitmap);
         ::DeleteDC(m_memDc);
@@ -238,18 +248,57 @@ bool CScreensaverDlg::EnsureBuffer() {
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
+    void* panelBits = nullptr;
     HDC screen = ::GetDC(nullptr);
     m_dib.Reset(::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    m_panelDib.Reset(::CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &panelBits, nullptr, 0));
     m_memDc = ::CreateCompatibleDC(screen);
     ::ReleaseDC(nullptr, screen);
-    if (!m_dib || !m_memDc || !bits) return false;
+    if (!m_dib || !m_panelDib || !m_memDc || !bits || !panelBits) return false;
     m_oldBitmap = ::SelectObject(m_memDc, m_dib.Get());
     m_bits = static_cast<uint32_t*>(bits);
     m_bufferWidth = m_width;
     m_bufferHeight = m_height;
     m_canvas = std::make_unique<Gdiplus::Bitmap>(m_width, m_height, m_width * 4, PixelFormat32bppPARGB,
                                                  reinterpret_cast<BYTE*>(m_bits));
+    m_panelPixels = static_cast<uint32_t*>(panelBits);
+    m_panelLayer = std::make_unique<Gdiplus::Bitmap>(m_width, m_height, m_width * 4, PixelFormat32bppPARGB,
+                                                     reinterpret_cast<BYTE*>(m_panelPixels));
+    m_panelsChanged = true;
     return true;
+}
+
+void CScreensaverDlg::UpdatePanelLayer() {
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    const int64_t second =
+        static_cast<int64_t>((static_cast<uint64_t>(now.dwHighDateTime) << 32 | now.dwLowDateTime) / 10000000);
+    if (!m_panelsChanged && second == m_panelSecond) return;
+    m_panelsChanged = false;
+    m_panelSecond = second;
+    std::fill(m_panelPixels, m_panelPixels + size_t(m_width) * m_height, 0u);
+    Gdiplus::Graphics g(m_panelLayer.get());
+    DrawPanels(g);
+}
+
+void CScreensaverDlg::BlendPanelLayer() {
+    // Source-over with premultiplied colours: dst = src + dst * (1 - src alpha).
+    const size_t n = size_t(m_width) * m_height;
+    const uint32_t* src = m_panelPixels;
+    for (size_t i = 0; i < n; ++i) {
+        const uint32_t s = src[i];
+        if (s == 0) continue;
+        const uint32_t a = s >> 24;
+        if (a == 255) {
+            m_bits[i] = s;
+            continue;
+        }
+        const uint32_t d = m_bits[i];
+        const uint32_t k = 255 - a;
+        const uint32_t rb = ((d & 0x00FF00FF) * k + 0x00800080) >> 8 & 0x00FF00FF;
+        const uint32_t ag = ((d >> 8 & 0x00FF00FF) * k + 0x00800080) & 0xFF00FF00;
+        m_bits[i] = s + (rb | ag);
+    }
 }
 
 void CScreensaverDlg::DrawFrame(HDC paintDc) {
@@ -257,9 +306,10 @@ void CScreensaverDlg::DrawFrame(HDC paintDc) {
     {
         Gdiplus::Graphics g(m_canvas.get());
         DrawBackground(g);
-        DrawPanels(g);
     }
-    if (IsPreview()) {
+    UpdatePanelLayer();
+    BlendPanelLayer();
+    if (!m_layered) {
         if (paintDc) ::BitBlt(paintDc, 0, 0, m_width, m_height, m_memDc, 0, 0, SRCCOPY);
     } else {
         POINT origin{0, 0};

@@ -67,6 +67,11 @@ private:
     // Draws one frame into the back buffer and shows it.
     void DrawFrame(HDC paintDc);
     bool EnsureBuffer();
+    // The panels change at most once a second (clock, samples): they are
+    // drawn into a see-through layer when something on them changed, and
+    // the layer is laid over the background in every frame.
+    void UpdatePanelLayer();
+    void BlendPanelLayer();
     void DrawBackground(Gdiplus::Graphics& g);
     void DrawStars();
     void FillPixels(uint32_t argb);
@@ -115,6 +120,14 @@ private:
     uint32_t* m_bits = nullptr;
     int m_bufferWidth = 0, m_bufferHeight = 0;
     std::unique_ptr<Gdiplus::Bitmap> m_canvas;  // GDI+ view of the same pixels
+    CBitmapHandle m_panelDib;
+    uint32_t* m_panelPixels = nullptr;            // premultiplied, 0 where nothing is drawn
+    std::unique_ptr<Gdiplus::Bitmap> m_panelLayer;
+    bool m_panelsChanged = true;
+    int64_t m_panelSecond = -1;  // the clock second the layer shows
+    // Full screen over an opaque background is an ordinary topmost popup;
+    // only "transparent" needs the per-pixel alpha of a layered window.
+    bool m_layered = false;
 
     uint32_t m_frames = 0;
 };

@@ -45,7 +45,7 @@ HWND WaitForBoard(const OrvanelProcess& p) {
     const DWORD end = ::GetTickCount() + 30000;
     while (static_cast<LONG>(end - ::GetTickCount()) > 0) {
         for (HWND h : p.Windows())
-            if (::IsWindowVisible(h) && (::GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_LAYERED)) return h;
+            if (::IsWindowVisible(h) && (::GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST)) return h;
         ::Sleep(50);
     }
     return nullptr;
@@ -123,8 +123,40 @@ TEST(ScreensaverPreview, WithoutAWindowEndsAtOnce) {
     }
 }
 
+// The board of a background, started full screen.
+struct Board {
+    explicit Board(const wchar_t* background) : appData(MakeTempFolder(L"orvanel-scr")) {
+        std::wstring path = appData;
+        for (const wchar_t* part : {L"\\Velmora", L"\\Orvanel", L"\\Screensaver"})
+            ::CreateDirectoryW((path += part).c_str(), nullptr);
+        ::WritePrivateProfileStringW(L"Screensaver", L"strBackground", background, SettingsFile(appData).c_str());
+    }
+    ~Board() { RemoveFolder(appData); }
+    std::wstring appData;
+};
+
+TEST(ScreensaverFullScreen, OnlyTheSeeThroughBackgroundIsLayered) {
+    for (const wchar_t* background : {L"transparent", L"space", L"Space"}) {
+        SCOPED_TRACE(std::string(background, background + wcslen(background)));
+        Board settings(background);
+        OrvanelProcess scr(L"/s", settings.appData, kScr);
+        HWND board = WaitForBoard(scr);
+        ASSERT_TRUE(board);
+        const bool layered = ::GetWindowLongW(board, GWL_EXSTYLE) & WS_EX_LAYERED;
+        EXPECT_EQ(layered, wcscmp(background, L"transparent") == 0);
+        // A click ends it whatever is behind.
+        ::PostMessageW(board, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        EXPECT_TRUE(scr.WaitForExit(10000));
+    }
+}
+
 TEST(ScreensaverFullScreen, TenMouseMovesAreIgnoredTheEleventhEndsIt) {
-    OrvanelProcess scr(L"/s", L"", kScr);
+    // An opaque board that appears under the cursor gets a move or two from
+    // the window system itself (that is what the ten are for); the
+    // see-through board shows nothing until its first frame, so every move
+    // it counts here is one of ours.
+    Board settings(L"transparent");
+    OrvanelProcess scr(L"/s", settings.appData, kScr);
     HWND board = WaitForBoard(scr);
     ASSERT_TRUE(board);
     RECT r{};
