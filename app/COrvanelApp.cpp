@@ -5,6 +5,7 @@
 #include "app/COrvanelDlg.h"
 #include "collectors/SmbiosReader.h"
 #include "resources/resource.h"
+#include "services/Autorun.h"
 
 namespace {
 const wchar_t kEmbeddedFontFace[] = L"Sebastian Gothic NBP";
@@ -143,7 +144,7 @@ void COrvanelApp::RunMainWindow() {
         m_pMainWnd = &dlg;
         const std::wstring tail = m_lpCmdLine;
         if (tail == L"-uninstalltask") {
-            // Nothing to remove until the program registers a logon task.
+            DeleteAutorunTask();  // silent either way
         } else {
             if (tail == L"-auto") dlg.m_fAutoStart = true;
             dlg.DoModal();

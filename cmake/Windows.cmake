@@ -123,8 +123,14 @@ foreach(src IN LISTS WINE_TESTS)
     target_compile_definitions(wine_${name} PRIVATE TEST_SERVER_DIR="${state}")
     set(fixture FIXTURES_REQUIRED ${name}_server)
   endif()
+  # Tests that change the logon task share the test prefix's task folder with
+  # the end-to-end tests, which take the same lock.
+  set(lock)
+  if(name MATCHES "autorun|widgets_dialog")
+    set(lock RESOURCE_LOCK desktop)
+  endif()
   gtest_discover_tests(wine_${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES TIMEOUT 180 ${fixture})
+                       PROPERTIES TIMEOUT 180 ${fixture} ${lock})
 endforeach()
 
 # End-to-end tests: programs that start orvanel.exe (found next to them) as
