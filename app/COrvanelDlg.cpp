@@ -5,6 +5,7 @@
 #include "app/COrvanelApp.h"
 #include "app/WebLinks.h"
 #include "app/core/WebAddresses.h"
+#include "pages/CDlgWEI.h"
 #include "pages/SectionPages.h"
 #include "resources/resource.h"
 #include "services/CDlgScreensaver.h"
@@ -231,9 +232,16 @@ bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
             dlg.DoModal();
             return true;
         }
+        case ID_WINSAT: {
+            {
+                CDlgWEI wei(GetApp()->m_winsat, this);
+                wei.DoModal();
+            }
+            ::SendMessageW(m_hWnd, WM_APP_WEI, 0, 0);
+            return true;
+        }
         case ID_WIDGETS:
-        case ID_WINSAT:
-            return true;  // their windows are not part of the program yet
+            return true;  // its window is not part of the program yet
         default: return false;
     }
 }

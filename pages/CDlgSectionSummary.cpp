@@ -1,6 +1,8 @@
 #include "pages/CDlgSectionSummary.h"
 
+#include "app/AppMessages.h"
 #include "app/COrvanelApp.h"
+#include "pages/CDlgWEI.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
 
@@ -49,6 +51,12 @@ void CDlgSectionSummary::UpdateWeiScore() {
 }
 
 void CDlgSectionSummary::OnButton() {
-    // The assessment window opens here once the program has one; when it
-    // closes, this page and then the main window (WM_APP_WEI) refresh.
+    {
+        CDlgWEI wei(GetApp()->m_winsat, m_mainWindow);
+        wei.DoModal();
+    }
+    // An assessment may have brought new scores: this page first, then
+    // every page through the main window.
+    UpdateWeiScore();
+    if (m_mainWindow && m_mainWindow->GetSafeHwnd()) ::SendMessageW(m_mainWindow->GetSafeHwnd(), WM_APP_WEI, 0, 0);
 }

@@ -18,6 +18,8 @@
 #define IDD_USAGE               179
 #define IDD_USAGE_CTRL          181
 #define IDD_SCREENSAVER         221
+#define IDD_WEI                 222
+#define IDD_WEI_ASSESSMENT      223
 #define IDD_SMART               240
 
 // Icons, menus, pictures, font

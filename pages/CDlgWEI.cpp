@@ -1,0 +1,127 @@
+#include "pages/CDlgWEI.h"
+
+#include "app/COrvanelApp.h"
+#include "pages/CDlgWEIAssessment.h"
+#include "pages/core/NoiseText.h"
+#include "pages/core/PageText.h"
+#include "resources/resource.h"
+
+namespace {
+
+// The value fields, the scores they show and their noise lengths.
+const struct {
+    int id;
+    std::wstring CWinSAT::*score;
+    size_t noiseLength;
+} kFieldTable[CDlgWEI::kFields] = {
+    {1002, &CWinSAT::baseScore, 16},     {1052, &CWinSAT::processorScore, 16}, {1094, &CWinSAT::memoryScore, 16},
+    {1112, &CWinSAT::graphicsScore, 16}, {1127, &CWinSAT::diskScore, 16},      {1101, &CWinSAT::lastUpdate, 16},
+};
+
+const struct {
+    int id;
+    size_t text;
+} kLabels[] = {
+    {CDlgWEI::kInitiateId, 137}, {1170, 135}, {CDlgWEI::kGroupBoxId, 134}, {CDlgWEI::kGroupCaptionId, 134},
+    {1089, 138},                 {1093, 15},  {1113, 16},                  {1174, 139},
+    {1175, 136},
+};
+
+}  // namespace
+
+CDlgWEI::CDlgWEI(CWinSAT& winsat, CWnd* parent) : CDialogEx(IDD_WEI, parent), m_winsat(winsat) {}
+
+BOOL CDlgWEI::OnInitDialog() {
+    CDialogEx::OnInitDialog();
+    m_look.LoadPicture();
+    m_look.ApplyDarkMode(nullptr, Options().GetBool(L"fDarkMode"));
+    StyleButton();
+    RedrawNow(m_hWnd);
+    CAppearance::ApplyFont(m_hWnd, GetApp()->AppFont(),
+                           {1002, 1052, 1094, 1112, 1127, 1101, kInitiateId, 1170, kGroupBoxId, kGroupCaptionId, 1089,
+                            1093, 1113, 1174, 1175});
+    SetWindowText(Text(132));
+    for (const auto& label : kLabels) SetDlgItemText(label.id, Text(label.text));
+    StartReveal();
+    return TRUE;
+}
+
+void CDlgWEI::StyleButton() {
+    if (!m_button.GetSafeHwnd()) m_button.SubclassDlgItem(kInitiateId, m_hWnd);
+    if (m_look.Dark()) {
+        CMFCButton::EnableWindowsTheming(false);
+        m_button.SetFaceColor(kDarkBack, true);
+        m_button.SetTextColor(kDarkValue);
+    } else {
+        CMFCButton::EnableWindowsTheming(true);
+    }
+}
+
+void CDlgWEI::StartReveal() {
+    m_tick = 0;
+    m_revealed = false;
+    m_revealTimer = SetTimer(kRevealTimer, kRevealPeriod);
+    // Without a timer the fields would keep their placeholders for good.
+    if (!m_revealTimer) FinishReveal();
+}
+
+void CDlgWEI::OnTimer(UINT_PTR id) {
+    if (id != m_revealTimer || m_revealed) return;
+    if (m_tick < kRevealFrames) {
+        for (const auto& f : kFieldTable) SetDlgItemText(f.id, MakeNoiseText(f.noiseLength));
+        ++m_tick;
+    } else {
+        FinishReveal();
+    }
+}
+
+void CDlgWEI::FinishReveal() {
+    if (m_revealTimer) KillTimer(m_revealTimer);
+    m_revealTimer = 0;
+    if (m_rereadScores) {
+        m_rereadScores = false;
+        m_winsat.ClearScores();
+        m_winsat.ReadScores();
+    }
+    for (size_t i = 0; i < kFields; ++i) {
+        m_values[i] = DashIfEmpty(m_winsat.*kFieldTable[i].score);
+        SetDlgItemText(kFieldTable[i].id, m_values[i]);
+    }
+    m_revealed = true;
+}
+
+bool CDlgWEI::OnCommand(UINT id, UINT code, HWND /*control*/) {
+    if (static_cast<int>(id) == kInitiateId && code == BN_CLICKED) {
+        OnInitiateAssessment();
+        return true;
+    }
+    return false;
+}
+
+void CDlgWEI::OnInitiateAssessment() {
+    {
+        CDlgWEIAssessment assessment(m_winsat, this);
+        assessment.DoModal();
+    }
+    m_rereadScores = true;
+    if (m_revealTimer) KillTimer(m_revealTimer);
+    StartReveal();
+}
+
+bool CDlgWEI::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    m_look.PaintPicture(dc, GetClientRect());
+    ::EndPaint(m_hWnd, &ps);
+    return true;
+}
+
+HBRUSH CDlgWEI::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
+    const int id = ::GetDlgCtrlID(control);
+    if (ctlType == WM_CTLCOLORSTATIC && m_look.Dark() && id == kGroupBoxId) return m_look.BlackBrush();
+    if (ctlType == WM_CTLCOLORSTATIC && !m_look.Dark() && id == kGroupCaptionId) {
+        ::SetBkMode(dc, TRANSPARENT);
+        return static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH));
+    }
+    return m_look.CtlColor(dc, control, ctlType, {1002, 1052, 1094, 1112, 1127, 1101});
+}

@@ -1,0 +1,115 @@
+#include "pages/CDlgWEIAssessment.h"
+
+#include "app/COrvanelApp.h"
+#include "pages/CWinSATCallbacks.h"
+#include "pages/CWinSATCom.h"
+#include "pages/core/NoiseText.h"
+#include "pages/core/WinSATText.h"
+#include "resources/resource.h"
+
+CDlgWEIAssessment::CDlgWEIAssessment(CWinSAT& winsat, CWnd* parent)
+    : CDialogEx(IDD_WEI_ASSESSMENT, parent), m_winsat(winsat) {}
+
+BOOL CDlgWEIAssessment::OnInitDialog() {
+    CDialogEx::OnInitDialog();
+    m_look.LoadPicture();
+    m_look.ApplyDarkMode(m_hWnd, Options().GetBool(L"fDarkMode"));
+    CAppearance::ApplyFont(m_hWnd, GetApp()->AppFont(), {kStatusId, kNoiseId});
+    SetWindowText(Text(140));
+    m_animationTimer = SetTimer(kAnimationTimer, kAnimationPeriod);
+    InstallHandlers();
+    StartAssessment();
+    return TRUE;
+}
+
+void CDlgWEIAssessment::InstallHandlers() {
+    m_winsat.onProgress = [this](const std::wstring& text) {
+        SetDlgItemText(kStatusId, text);
+        RedrawNow(m_hWnd);
+    };
+    m_winsat.onComplete = [this](HRESULT status, const std::wstring& text) {
+        SetDlgItemText(kStatusId, text);
+        RedrawNow(m_hWnd);
+        if (FAILED(status)) {
+            if (HWND noise = GetDlgItem(kNoiseId)) ::ShowWindow(noise, SW_HIDE);
+        } else {
+            PostMessage(WM_COMMAND, IDOK, 0);
+        }
+    };
+}
+
+void CDlgWEIAssessment::StartAssessment() {
+    // A run cancelled earlier whose end never came: it is let go of, and
+    // whatever it still reports is ignored.
+    m_winsat.ReleaseAssessment();
+    m_winsat.EnterAssessmentApartment();
+
+    IInitiateWinSATAssessment* assessment = nullptr;
+    HRESULT hr = m_winsat.CreateObject(CLSID_CInitiateWinSAT, __uuidof(IInitiateWinSATAssessment),
+                                       reinterpret_cast<void**>(&assessment));
+    if (FAILED(hr) || !assessment) {
+        if (assessment) assessment->Release();
+        ShowFailure(WinSATCompletionText(FAILED(hr) ? hr : E_POINTER, L""));
+        return;
+    }
+    m_winsat.assessment = assessment;
+    m_winsat.callbacks = new CWinSATCallbacks(&m_winsat);
+
+    // Held for the call: a report may end the run before the call returns.
+    assessment->AddRef();
+    hr = assessment->InitiateFormalAssessment(m_winsat.callbacks, m_hWnd);
+    assessment->Release();
+    if (FAILED(hr)) {
+        m_winsat.ReleaseAssessment();
+        ShowFailure(WinSATCompletionText(hr, L""));
+    }
+}
+
+void CDlgWEIAssessment::ShowFailure(const std::wstring& text) {
+    SetDlgItemText(kStatusId, text);
+    if (HWND noise = GetDlgItem(kNoiseId)) ::ShowWindow(noise, SW_HIDE);
+    RedrawNow(m_hWnd);
+}
+
+void CDlgWEIAssessment::CancelAssessment() {
+    if (!m_winsat.assessment) return;
+    // Until the tool confirms the end, the store keeps the run; its
+    // reports no longer reach this window (OnDestroy).
+    if (FAILED(m_winsat.assessment->CancelAssessment())) m_winsat.ReleaseAssessment();
+}
+
+void CDlgWEIAssessment::OnOK() {
+    // Enter during a run ends the window as the close box does; the OK that
+    // a successful run posts comes when the run is already over.
+    CancelAssessment();
+    EndDialog(IDOK);
+}
+
+void CDlgWEIAssessment::OnCancel() {
+    CancelAssessment();
+    EndDialog(IDCANCEL);
+}
+
+void CDlgWEIAssessment::OnDestroy() {
+    m_winsat.onComplete = nullptr;
+    m_winsat.onProgress = nullptr;
+    if (m_animationTimer) KillTimer(m_animationTimer);
+    m_animationTimer = 0;
+}
+
+void CDlgWEIAssessment::OnTimer(UINT_PTR id) {
+    if (id != m_animationTimer) return;
+    SetDlgItemText(kNoiseId, MakeNoiseText(kNoiseLength));
+}
+
+bool CDlgWEIAssessment::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    m_look.PaintPicture(dc, GetClientRect());
+    ::EndPaint(m_hWnd, &ps);
+    return true;
+}
+
+HBRUSH CDlgWEIAssessment::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
+    return m_look.CtlColor(dc, control, ctlType, {kNoiseId});
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Runs one formal assessment of the system and shows its progress: the
+// tool's status line above a field of moving noise. On success the window
+// closes by itself; on failure it shows the error, hides the noise and
+// waits for the user. Closing it (close box, Escape, Enter) during a run
+// cancels the run, and nothing the tool reports afterwards reaches it.
+#include <windows.h>
+
+#include "framework/CDialogEx.h"
+#include "pages/CWinSAT.h"
+#include "settings/CAppearance.h"
+
+class CDlgWEIAssessment : public CDialogEx {
+public:
+    static constexpr int kStatusId = 1178;
+    static constexpr int kNoiseId = 1177;
+    static constexpr UINT_PTR kAnimationTimer = 1;
+    static constexpr UINT kAnimationPeriod = 60;  // milliseconds
+    static constexpr size_t kNoiseLength = 30;
+
+    explicit CDlgWEIAssessment(CWinSAT& winsat, CWnd* parent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnTimer(UINT_PTR id) override;
+    bool OnPaint() override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlType) override;
+    void OnDestroy() override;
+
+private:
+    void InstallHandlers();
+    void StartAssessment();
+    // The status line and the hidden noise of a run that failed or never began.
+    void ShowFailure(const std::wstring& text);
+    // Asks the running assessment to stop; a run that cannot be stopped is let go of.
+    void CancelAssessment();
+
+    CWinSAT& m_winsat;
+    CAppearance m_look;
+    UINT_PTR m_animationTimer = 0;
+};
