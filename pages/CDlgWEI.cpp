@@ -42,8 +42,31 @@ BOOL CDlgWEI::OnInitDialog() {
                             1093, 1113, 1174, 1175});
     SetWindowText(Text(132));
     for (const auto& label : kLabels) SetDlgItemText(label.id, Text(label.text));
+    FitGroupCaption();
     StartReveal();
     return TRUE;
+}
+
+void CDlgWEI::FitGroupCaption() {
+    // The caption static carries the same text as the group box and is
+    // drawn over it, so it must lie exactly where the box draws its own:
+    // 7 pixels in from the box's left edge, on its top edge.
+    HWND caption = GetDlgItem(kGroupCaptionId), box = GetDlgItem(kGroupBoxId);
+    if (!caption || !box) return;
+    RECT boxRect{};
+    ::GetWindowRect(box, &boxRect);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&boxRect), 2);
+    const std::wstring text = GetDlgItemText(kGroupCaptionId);
+    HDC dc = ::GetDC(caption);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(caption, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    TEXTMETRICW tm{};
+    ::GetTextMetricsW(dc, &tm);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(caption, dc);
+    ::SetWindowPos(caption, nullptr, boxRect.left + 7, boxRect.top, extent.cx + 2, tm.tmHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDlgWEI::StyleButton() {

@@ -36,6 +36,7 @@ protected:
 
 private:
     void StyleButton();
+    void FitGroupCaption();
     void StartReveal();
     void FinishReveal();
     void OnInitiateAssessment();
