@@ -11,6 +11,7 @@
 #include "common/Format.h"
 #include "resources/screensaver/resource.h"
 #include "screensaver/CSettings.h"
+#include "screensaver/core/PixelBuffer.h"
 #include "settings/CSettingsStore.h"
 #include "settings/CTranslate.h"
 
@@ -281,25 +282,7 @@ void CScreensaverDlg::UpdatePanelLayer() {
     DrawPanels(g);
 }
 
-void CScreensaverDlg::BlendPanelLayer() {
-    // Source-over with premultiplied colours: dst = src + dst * (1 - src alpha).
-    const size_t n = size_t(m_width) * m_height;
-    const uint32_t* src = m_panelPixels;
-    for (size_t i = 0; i < n; ++i) {
-        const uint32_t s = src[i];
-        if (s == 0) continue;
-        const uint32_t a = s >> 24;
-        if (a == 255) {
-            m_bits[i] = s;
-            continue;
-        }
-        const uint32_t d = m_bits[i];
-        const uint32_t k = 255 - a;
-        const uint32_t rb = ((d & 0x00FF00FF) * k + 0x00800080) >> 8 & 0x00FF00FF;
-        const uint32_t ag = ((d >> 8 & 0x00FF00FF) * k + 0x00800080) & 0xFF00FF00;
-        m_bits[i] = s + (rb | ag);
-    }
-}
+void CScreensaverDlg::BlendPanelLayer() { BlendOver(m_bits, m_panelPixels, size_t(m_width) * m_height); }
 
 void CScreensaverDlg::DrawFrame(HDC paintDc) {
     if (!EnsureBuffer()) return;
@@ -352,18 +335,9 @@ void CScreensaverDlg::DrawStars() {
     FillPixels(kOpaqueBlack);
     SpawnStars(m_stars, m_width, m_height, m_starLimit, [] { return std::rand() & 0x7FFF; });
     MoveStars(m_stars, m_width, m_height);
-    // Each star is a small white square; written straight into the buffer,
-    // which is what a non-antialiased rectangle fill would cover.
-    for (const STAR& s : m_stars) {
-        const int x0 = std::max(0, static_cast<int>(std::lround(s.x)));
-        const int y0 = std::max(0, static_cast<int>(std::lround(s.y)));
-        const int x1 = std::min(m_width, static_cast<int>(std::lround(s.x + s.width)));
-        const int y1 = std::min(m_height, static_cast<int>(std::lround(s.y + s.height)));
-        for (int y = y0; y < y1; ++y) {
-            uint32_t* row = m_bits + size_t(y) * m_width;
-            for (int x = x0; x < x1; ++x) row[x] = kOpaqueWhite;
-        }
-    }
+    // Written straight into the buffer: one GDI+ call per star would cost
+    // more than the rest of the frame.
+    FillStars(m_bits, m_width, m_height, m_stars, kOpaqueWhite);
 }
 
 void CScreensaverDlg::DrawPoint(Gdiplus::Graphics& g, const std::wstring& text, float x, float y) {
