@@ -284,6 +284,9 @@ bool CSectionPage::OnCommand(UINT id, UINT code, HWND control) {
     }
     if (m_comboNoise && static_cast<int>(id) == kComboId) {
         if (code == CBN_SELCHANGE) {
+            // During the reveal the combo holds one noise item and the page
+            // may not have its device lists yet: nothing to show.
+            if (!m_revealed) return true;
             m_comboSelection = static_cast<int>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
             OnSelchangeCombo();
             return true;

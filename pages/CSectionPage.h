@@ -90,6 +90,7 @@ protected:
     virtual void OnRefresh() {}
     virtual void OnButton() {}
     // The combo's selection changed; m_comboSelection already holds it.
+    // Only called once the page is revealed (its values collected).
     virtual void OnSelchangeCombo() {}
 
     // Opens the page's monitor window, one per page: while it is open a

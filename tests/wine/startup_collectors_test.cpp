@@ -8,6 +8,7 @@
 #include "app/COrvanelDlg.h"
 #include "pages/CDlgGPUUsage.h"
 #include "pages/CSectionPage.h"
+#include "pages/core/DevicePageText.h"
 #include "resources/resource.h"
 #include "tests/wine/support/PageReveal.h"
 #include "tests/wine/support/TestSupport.h"
@@ -36,6 +37,45 @@ TEST(BackgroundCollectors, PagesBuiltBeforeTheCollectorsAreInEndOnTheirValues) {
     EXPECT_EQ(page(4)->GetDlgItemText(1098), theApp.Graphics().GetDriverVersion());
     ASSERT_FALSE(theApp.Storage().Models.empty());
     EXPECT_EQ(page(6)->GetDlgItemText(1057), theApp.Storage().Models[0]);
+    dlg.DestroyWindow();
+}
+
+TEST(BackgroundCollectors, ChoosingTheComboItemDuringTheRevealIsHarmless) {
+    ScopedSettings settings;
+    theApp.m_translate.Load(L"English");
+    theApp.m_gdiplus.Startup();
+    theApp.CreateCollectorsInBackground();
+
+    COrvanelDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
+    ASSERT_TRUE(theApp.CollectorsPending());
+    // Storage, Network and Audio: the user picks the combo's item before the
+    // page has its device lists. Nothing on the page changes. (The notice
+    // goes straight to the page's dialog procedure, so a fault in the
+    // handler is not swallowed by the platform's callback filter.)
+    const struct {
+        size_t section;
+        int detail;
+    } devicePages[] = {{6, 1057}, {7, 1142}, {8, 1131}};
+    for (const auto& d : devicePages) {
+        CSectionPage* page = SectionPage(dlg, d.section);
+        ASSERT_NE(page, nullptr);
+        const std::wstring before = page->GetDlgItemText(d.detail);
+        ASSERT_NE(before, L"-");
+        HWND combo = page->GetDlgItem(1124);
+        ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
+        auto proc = reinterpret_cast<DLGPROC>(::GetWindowLongPtrW(page->m_hWnd, DWLP_DLGPROC));
+        ASSERT_NE(proc, nullptr);
+        proc(page->m_hWnd, WM_COMMAND, MAKEWPARAM(1124, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        EXPECT_EQ(page->GetDlgItemText(d.detail), before) << d.section;
+    }
+
+    ASSERT_TRUE(WaitForReveal(dlg, {6, 7, 8}, 8000));
+    // The reveal still ends on the first device.
+    const StorageDriveLists& drives = theApp.Storage();
+    ASSERT_FALSE(drives.Models.empty());
+    EXPECT_EQ(SectionPage(dlg, 6)->GetDlgItemText(1057), DeviceEntry(drives.Models, 0));
+    EXPECT_EQ(SectionPage(dlg, 6)->GetDlgItemText(1124), DeviceEntry(drives.Captions, 0));
     dlg.DestroyWindow();
 }
 
