@@ -9,9 +9,9 @@
 //       name = WmiText(row.Get(L"Name"));   // last row wins
 //   });
 //
-// Property conversions (WmiText, WmiNumber, WmiStrict32, WmiStrict64,
-// WmiDecimal64) are in collectors/core/WmiRow.h; WmiDateTime below adds the
-// local-time step that needs the platform.
+// Property conversions (WmiText, WmiNumber, WmiStrict32, WmiDecimal64) are
+// in collectors/core/WmiRow.h; WmiDateTime below adds the local-time step
+// that needs the platform.
 #include <functional>
 #include <string>
 

@@ -2,6 +2,7 @@
 
 #include "collectors/core/CalendarFields.h"
 #include "common/Format.h"
+#include "common/Text.h"
 
 namespace {
 
@@ -9,15 +10,10 @@ uint32_t Le32(const uint8_t* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
-// Leading decimal digits; saturates instead of overflowing.
-unsigned long LeadingNumber(const std::wstring& text) {
-    unsigned long n = 0;
-    for (wchar_t c : text) {
-        if (c < L'0' || c > L'9') break;
-        if (n > 100000000ul) return n;  // far beyond any build number already
-        n = n * 10 + static_cast<unsigned long>(c - L'0');
-    }
-    return n;
+// The leading decimal digits as a number; 0 when there are none (or too many).
+uint64_t LeadingNumber(const std::wstring& text) {
+    uint64_t n = 0;
+    return ParseDecimal64(text.substr(0, text.find_first_not_of(L"0123456789")), &n) ? n : 0;
 }
 
 }  // namespace

@@ -14,10 +14,10 @@ void StorageDriveLists::AppendDrive(const WmiRow& row) {
     Models.push_back(WmiText(row.Get(L"Model")));
     Names.push_back(WmiText(row.Get(L"Name")));
     SectorsPerTrack.push_back(WmiStrict32(row.Get(L"SectorsPerTrack")));
-    // WMI delivers this 64-bit quantity as decimal text.
+    // WMI delivers its 64-bit quantities as decimal text.
     WmiValue size = row.Get(L"Size");
     SizeTexts.push_back(DriveSizeText(size.kind == WmiValue::Kind::Text ? &size.text : nullptr));
     Statuses.push_back(WmiText(row.Get(L"Status")));
-    TotalCylinders.push_back(WmiStrict64(row.Get(L"TotalCylinders")));
+    TotalCylinders.push_back(WmiDecimal64(row.Get(L"TotalCylinders")));
     TracksPerCylinder.push_back(WmiStrict32(row.Get(L"TracksPerCylinder")));
 }

@@ -1,6 +1,7 @@
 #include "collectors/core/WmiRow.h"
 
 #include "collectors/core/CalendarFields.h"
+#include "common/Text.h"
 
 WmiValue WmiValue::Text(std::wstring t) {
     WmiValue v;
@@ -59,20 +60,10 @@ uint32_t WmiStrict32(const WmiValue& v) {
     return v.kind == WmiValue::Kind::Int32 || v.kind == WmiValue::Kind::UInt32 ? static_cast<uint32_t>(v.bits) : 0;
 }
 
-uint64_t WmiStrict64(const WmiValue& v) {
-    return v.kind == WmiValue::Kind::Int64 || v.kind == WmiValue::Kind::UInt64 ? v.bits : 0;
-}
-
 uint64_t WmiDecimal64(const WmiValue& v) {
     if (IsInteger(v)) return v.bits;
-    if (v.kind != WmiValue::Kind::Text) return 0;
     uint64_t n = 0;
-    for (wchar_t c : v.text) {
-        if (c < L'0' || c > L'9') break;
-        const unsigned digit = static_cast<unsigned>(c - L'0');
-        if (n > (UINT64_MAX - digit) / 10) return 0;  // does not fit: no number
-        n = n * 10 + digit;
-    }
+    if (v.kind != WmiValue::Kind::Text || !ParseDecimal64(v.text, &n)) return 0;
     return n;
 }
 

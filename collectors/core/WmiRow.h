@@ -40,12 +40,11 @@ public:
 std::wstring WmiText(const WmiValue& v);
 // Plain number: the low 32 bits of any integer kind, unsigned; 0 otherwise.
 uint32_t WmiNumber(const WmiValue& v);
-// Strict numbers: the value only when the kind has exactly that width.
+// Strict number: the value only when the kind is a 32-bit integer.
 uint32_t WmiStrict32(const WmiValue& v);
-uint64_t WmiStrict64(const WmiValue& v);
-// Decimal text number: leading decimal digits of a text value as an unsigned
-// 64-bit number (0 when there are none or they do not fit); an integer kind
-// gives its value.
+// Unsigned 64-bit number, the way WMI hands over its 64-bit integer
+// properties: as decimal text. A text that is not wholly a decimal number
+// that fits gives 0; an integer kind gives its value.
 uint64_t WmiDecimal64(const WmiValue& v);
 
 // A CIM date-time text ("yyyymmddHHMMSS.mmmmmmsUUU", UUU = minutes east of

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "common/Format.h"
+#include "common/Text.h"
 #include "smart/core/AtaIdentify.h"
 #include "smart/core/AtaSmartTable.h"
 #include "smart/core/NvmeData.h"
@@ -179,15 +180,9 @@ std::vector<int> ParsePhysicalDriveNumbers(const std::vector<std::wstring>& dosN
     std::vector<int> drives;
     for (const std::wstring& name : dosNames) {
         if (name.size() <= kPrefix.size() || name.compare(0, kPrefix.size(), kPrefix) != 0) continue;
-        long long value = 0;
-        bool valid = true;
-        for (size_t i = kPrefix.size(); i < name.size() && valid; ++i) {
-            const wchar_t c = name[i];
-            valid = c >= L'0' && c <= L'9';
-            value = value * 10 + (c - L'0');
-            valid = valid && value <= INT_MAX;
-        }
-        if (valid) drives.push_back(static_cast<int>(value));
+        uint64_t value = 0;
+        if (ParseDecimal64(name.substr(kPrefix.size()), &value) && value <= INT_MAX)
+            drives.push_back(static_cast<int>(value));
     }
     std::sort(drives.begin(), drives.end());
     return drives;

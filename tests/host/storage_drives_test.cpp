@@ -10,7 +10,8 @@ namespace {
 
 TEST(StorageDrives, OneEntryPerRowInEveryList) {
     StorageDriveLists drives;
-    // A complete row as a real machine delivers it...
+    // A complete row as a real machine delivers it (the 64-bit integers
+    // Size and TotalCylinders as decimal text)...
     drives.AppendDrive(FakeWmiRow({{L"BytesPerSector", WmiValue::UInt32(512)},
                                    {L"Caption", WmiValue::Text(L"Samsung SSD 860 EVO 500GB")},
                                    {L"Description", WmiValue::Text(L"Disk drive")},
@@ -23,13 +24,13 @@ TEST(StorageDrives, OneEntryPerRowInEveryList) {
                                    {L"SectorsPerTrack", WmiValue::UInt32(63)},
                                    {L"Size", WmiValue::Text(L"500105249280")},
                                    {L"Status", WmiValue::Text(L"OK")},
-                                   {L"TotalCylinders", WmiValue::UInt64(60801)},
+                                   {L"TotalCylinders", WmiValue::Text(L"60801")},
                                    {L"TracksPerCylinder", WmiValue::UInt32(255)}}));
     // ...and a card reader without a medium, with missing and mistyped
     // properties: they convert to their defaults and the lists stay parallel.
     drives.AppendDrive(FakeWmiRow({{L"Caption", WmiValue::Text(L"Generic SD/MMC USB Device")},
                                    {L"DeviceID", WmiValue::Text(L"\\\\.\\PHYSICALDRIVE1")},
-                                   {L"TotalCylinders", WmiValue::Int32(1024)},
+                                   {L"TotalCylinders", WmiValue::Text(L"n/a")},
                                    {L"TracksPerCylinder", WmiValue::UInt64(255)},
                                    {L"Status", WmiValue::Null()}}));
 
