@@ -22,21 +22,36 @@ COrvanelApp::~COrvanelApp() {
     if (m_collectorWorker.joinable()) m_collectorWorker.join();
 }
 
+namespace {
+// Constructs one collector; null when its construction throws (the
+// accessors then stand an empty one in).
+template <class T, class... Args>
+std::unique_ptr<T> Gather(Args... args) noexcept {
+    try {
+        return std::make_unique<T>(args...);
+    } catch (...) {
+        return nullptr;
+    }
+}
+}  // namespace
+
 void COrvanelApp::CreateCollectors() {
-    if (m_software) return;
-    m_dateTime = std::make_unique<CDateTime>();
-    m_audio = std::make_unique<CHardwareAudio>();
-    m_cpu = std::make_unique<CHardwareCPU>();
-    m_graphics = std::make_unique<CHardwareGraphics>();
-    m_memory = std::make_unique<CHardwareMemory>(&m_smbios);
-    m_motherboard = std::make_unique<CHardwareMotherboard>();
-    m_network = std::make_unique<CHardwareNetwork>();
-    m_storage = std::make_unique<CHardwareStorage>();
-    m_software = std::make_unique<CSoftware>();
+    if (m_collectorsBuilt.load(std::memory_order_acquire)) return;
+    m_dateTime = Gather<CDateTime>();
+    m_audio = Gather<CHardwareAudio>();
+    m_cpu = Gather<CHardwareCPU>();
+    m_graphics = Gather<CHardwareGraphics>();
+    m_memory = Gather<CHardwareMemory>(&m_smbios);
+    m_motherboard = Gather<CHardwareMotherboard>();
+    m_network = Gather<CHardwareNetwork>();
+    m_storage = Gather<CHardwareStorage>();
+    m_software = Gather<CSoftware>();
+    m_collectorsBuilt.store(true, std::memory_order_release);
 }
 
 void COrvanelApp::CreateCollectorsInBackground() {
-    if (m_collectorTimer || m_collectorWorker.joinable() || m_software) return;
+    if (m_collectorTimer || m_collectorWorker.joinable() || m_collectorsBuilt.load(std::memory_order_acquire))
+        return;
     // A thread timer fires from the first message loop once the queue is
     // idle, that is after the main window has been shown and painted.
     m_collectorTimer = ::SetTimer(nullptr, 0, 0, OnCollectorTimer);
@@ -49,10 +64,7 @@ void CALLBACK COrvanelApp::OnCollectorTimer(HWND, UINT, UINT_PTR id, DWORD) {
     if (app->m_collectorTimer != id) return;
     app->m_collectorTimer = 0;
     try {
-        app->m_collectorWorker = std::thread([app] {
-            app->CreateCollectors();
-            app->m_collectorsBuilt.store(true, std::memory_order_release);
-        });
+        app->m_collectorWorker = std::thread([app] { app->CreateCollectors(); });
     } catch (...) {
         app->CreateCollectors();  // no thread to be had: gather them here
     }
@@ -66,11 +78,12 @@ void COrvanelApp::WaitForCollectors() {
     // Only the user-interface thread asks for collectors, so one join does.
     if (m_collectorWorker.joinable()) m_collectorWorker.join();
     if (m_collectorTimer) {
-        // Needed before the message loop ran: gather them here and now.
         ::KillTimer(nullptr, m_collectorTimer);
         m_collectorTimer = 0;
-        CreateCollectors();
     }
+    // Needed before the worker ran (or before anyone asked for them):
+    // gather them here and now.
+    CreateCollectors();
 }
 
 void COrvanelApp::SetAppFont(const std::wstring& fontName) {

@@ -41,7 +41,9 @@ public:
 
     // Constructs the shared collectors, in this order; each gathers its lists
     // as it is constructed. Start-up does this once the program knows it is
-    // the only instance, so a second copy never queries the system.
+    // the only instance, so a second copy never queries the system. A
+    // collector whose construction throws is left empty (see NoGathering):
+    // the pages show its failure values.
     void CreateCollectors();
     // Start-up's way: the same construction on a worker thread that starts once the message loop runs, so
     // the main window and its pages are on the screen first. Every accessor
@@ -51,15 +53,15 @@ public:
     bool CollectorsPending() const;
     void WaitForCollectors();
 
-    CDateTime& DateTime() { WaitForCollectors(); return *m_dateTime; }
-    CHardwareAudio& Audio() { WaitForCollectors(); return *m_audio; }
-    CHardwareCPU& Cpu() { WaitForCollectors(); return *m_cpu; }
-    CHardwareGraphics& Graphics() { WaitForCollectors(); return *m_graphics; }
-    CHardwareMemory& Memory() { WaitForCollectors(); return *m_memory; }
-    CHardwareMotherboard& Motherboard() { WaitForCollectors(); return *m_motherboard; }
-    CHardwareNetwork& Network() { WaitForCollectors(); return *m_network; }
-    CHardwareStorage& Storage() { WaitForCollectors(); return *m_storage; }
-    CSoftware& Software() { WaitForCollectors(); return *m_software; }
+    CDateTime& DateTime() { return Collector(m_dateTime); }
+    CHardwareAudio& Audio() { return Collector(m_audio, NoGathering()); }
+    CHardwareCPU& Cpu() { return Collector(m_cpu); }
+    CHardwareGraphics& Graphics() { return Collector(m_graphics, NoGathering()); }
+    CHardwareMemory& Memory() { return Collector(m_memory, &m_smbios, NoGathering()); }
+    CHardwareMotherboard& Motherboard() { return Collector(m_motherboard); }
+    CHardwareNetwork& Network() { return Collector(m_network, NoGathering()); }
+    CHardwareStorage& Storage() { return Collector(m_storage, NoGathering()); }
+    CSoftware& Software() { return Collector(m_software); }
 
     std::wstring m_settingsPath;
     COptions m_options;
@@ -85,13 +87,21 @@ public:
     std::vector<std::unique_ptr<CDialogEx>> m_monitorWindows;
 
 private:
+    // The collector once they are all gathered; one whose construction
+    // failed is replaced here by an empty one, built from `emptyArgs`.
+    template <class T, class... Args>
+    T& Collector(std::unique_ptr<T>& collector, Args&&... emptyArgs) {
+        WaitForCollectors();
+        if (!collector) collector = std::make_unique<T>(std::forward<Args>(emptyArgs)...);
+        return *collector;
+    }
     // Runs the main window modally (or removes the logon task) and closes
     // the windows that belong to it.
     void RunMainWindow();
     static void CALLBACK OnCollectorTimer(HWND, UINT, UINT_PTR, DWORD);
     UINT_PTR m_collectorTimer = 0;  // the worker is due to start
     std::thread m_collectorWorker;
-    std::atomic<bool> m_collectorsBuilt{false};
+    std::atomic<bool> m_collectorsBuilt{false};  // CreateCollectors() has run
 };
 
 // The one application object of the process.

@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "collectors/NoGathering.h"
 #include "framework/CObject.h"
 
 class CHardwareAudio : public CObject {
 public:
     CHardwareAudio();
+    explicit CHardwareAudio(NoGathering) {}
     ~CHardwareAudio() override;
 
     // One entry per WMI sound device, parallel lists.

@@ -28,6 +28,8 @@ CHardwareGraphics::CHardwareGraphics() {
     }
 }
 
+CHardwareGraphics::CHardwareGraphics(NoGathering) {}
+
 CHardwareGraphics::~CHardwareGraphics() = default;
 
 std::wstring CHardwareGraphics::GetAdapterName() { return LastText(L"Name"); }

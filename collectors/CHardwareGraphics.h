@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "collectors/NoGathering.h"
 #include "framework/CObject.h"
 
 class CPdhСounter;
@@ -12,6 +13,7 @@ class CPdhСounter;
 class CHardwareGraphics : public CObject {
 public:
     CHardwareGraphics();
+    explicit CHardwareGraphics(NoGathering);
     ~CHardwareGraphics() override;
 
     // Instance names of the "GPU Engine" counter object, in the system's order.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "collectors/core/MemoryRules.h"
+#include "collectors/NoGathering.h"
 #include "framework/CObject.h"
 
 class CDumpSMBIOS;
@@ -16,6 +17,7 @@ public:
     // `smbios` is the holder filled at start-up (may be null where there is
     // none); it must outlive this object.
     explicit CHardwareMemory(const CDumpSMBIOS* smbios);
+    CHardwareMemory(const CDumpSMBIOS* smbios, NoGathering) : m_smbios(smbios) {}
     ~CHardwareMemory() override = default;
 
     std::wstring GetMemoryType() const;

@@ -34,6 +34,8 @@ CHardwareNetwork::CHardwareNetwork() {
     OpenCounters();
 }
 
+CHardwareNetwork::CHardwareNetwork(NoGathering) {}
+
 CHardwareNetwork::~CHardwareNetwork() {
     if (m_wlan != nullptr) WlanCloseHandle(m_wlan, nullptr);
 }

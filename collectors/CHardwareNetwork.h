@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "collectors/NoGathering.h"
 #include "framework/CObject.h"
 
 class CPdhСounter;
@@ -13,6 +14,7 @@ class CPdhСounter;
 class CHardwareNetwork : public CObject {
 public:
     CHardwareNetwork();
+    explicit CHardwareNetwork(NoGathering);
     ~CHardwareNetwork() override;
 
     // One entry per adapter in the IP helper's order, parallel lists.

@@ -9,6 +9,8 @@ CHardwareStorage::CHardwareStorage() : m_idle(new CPdhСounter) {
     m_idle->Open(L"\\PhysicalDisk(_Total)\\% Idle Time");
 }
 
+CHardwareStorage::CHardwareStorage(NoGathering) {}
+
 CHardwareStorage::~CHardwareStorage() = default;
 
-int CHardwareStorage::GetIdleTime() { return m_idle->Sample(); }
+int CHardwareStorage::GetIdleTime() { return m_idle ? m_idle->Sample() : -1; }

@@ -3,6 +3,7 @@
 // idle time of all disks together.
 #include <memory>
 
+#include "collectors/NoGathering.h"
 #include "collectors/core/StorageDriveLists.h"
 #include "framework/CObject.h"
 
@@ -11,6 +12,7 @@ class CPdhСounter;
 class CHardwareStorage : public CObject, public StorageDriveLists {
 public:
     CHardwareStorage();
+    explicit CHardwareStorage(NoGathering);
     ~CHardwareStorage() override;
 
     // Percentage of time all physical disks were idle since the previous
