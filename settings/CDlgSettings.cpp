@@ -64,7 +64,9 @@ void CDlgSettings::Notify(UINT message) const {
 void CDlgSettings::OnLanguageChosen() {
     std::wstring language;
     GetApp()->m_translate.GetSelectedLanguage(GetDlgItem(IDC_SETTINGS_LANGUAGE), language);
-    if (language.empty()) return;
+    // An empty name (a file with an empty lang_en, or one removed since the
+    // list was filled) is stored and loaded like any other, so the texts
+    // always follow the list.
     Options().SetString(L"strLanguage", language);
 
     HWND fontList = GetDlgItem(IDC_SETTINGS_FONT);

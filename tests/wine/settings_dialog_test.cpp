@@ -96,6 +96,46 @@ TEST_F(SettingsDialog, DarkModeAndFontChoicesAreStoredAndAnnounced) {
     EXPECT_EQ(mainWindow.notices, (std::vector<UINT>{WM_APP_DARKMODE, WM_APP_FONT, WM_APP_FONT}));
 }
 
+TEST(SettingsDialogLanguage, AnEmptyEnglishNameIsStoredAndLoadedLikeAnyOther) {
+    ScopedSettings settings;
+    theApp.m_gdiplus.Startup();
+    const std::wstring folder = MakeTempDir(L"orvanel-lang");
+    WriteUtf16File(folder + L"\\German.lng",
+                   L"[Language]\r\nlang_en=German\r\nlang_native=Deutsch\r\n[Text]\r\n5=Einstellungen\r\n");
+    WriteUtf16File(folder + L"\\Blank.lng", L"[Language]\r\nlang_en=\r\nlang_native=Blank\r\n");
+    theApp.m_translate.SetFolder(folder);
+    theApp.m_options.SetString(L"strLanguage", L"German");
+    theApp.m_translate.Load(L"German");
+
+    NoticeWindow mainWindow;
+    {
+        CDlgSettings dlg(&mainWindow);
+        ASSERT_TRUE(dlg.Create(IDD_SETTINGS, static_cast<HWND>(nullptr)));
+        EXPECT_EQ(dlg.GetWindowText(), L"Einstellungen");
+        HWND combo = dlg.GetDlgItem(IDC_SETTINGS_LANGUAGE);
+        const LRESULT blank =
+            ::SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"Blank"));
+        ASSERT_NE(blank, CB_ERR);
+        ::SendMessageW(combo, CB_SETCURSEL, blank, 0);
+        ::SendMessageW(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_LANGUAGE, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(combo));
+
+        EXPECT_NE(ReadFileBytes(settings.File()).find("strLanguage=\r\n"), std::string::npos);
+        EXPECT_EQ(theApp.m_translate.CurrentLanguageFile(), folder + L"\\Blank.lng");
+        // The file translates nothing: the built-in English texts.
+        EXPECT_EQ(Text(5), L"Settings");
+        EXPECT_EQ(dlg.GetWindowText(), L"Settings");
+        EXPECT_EQ(mainWindow.notices, (std::vector<UINT>{WM_APP_LANGUAGE}));
+        dlg.DestroyWindow();
+    }
+    // Opened again, the list shows the language in force.
+    CDlgSettings again(&mainWindow);
+    ASSERT_TRUE(again.Create(IDD_SETTINGS, static_cast<HWND>(nullptr)));
+    EXPECT_EQ(again.GetDlgItemText(IDC_SETTINGS_LANGUAGE), L"Blank");
+    again.DestroyWindow();
+    RemoveTree(folder);
+}
+
 TEST(Appearance, DarkModeColoursValueFieldsLabelsAndTheTitle) {
     CAppearance look;
     look.ApplyDarkMode(nullptr, true);
