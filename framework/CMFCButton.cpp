@@ -20,7 +20,6 @@ CMFCButton::~CMFCButton() {
 }
 
 void CMFCButton::EnableWindowsTheming(bool enable) { g_themed = enable; }
-bool CMFCButton::IsWindowsThemingEnabled() { return g_themed; }
 
 bool CMFCButton::SubclassDlgItem(int id, HWND dialog) {
     HWND h = ::GetDlgItem(dialog, id);

@@ -18,7 +18,6 @@ public:
     void SetTextColor(COLORREF color);
 
     static void EnableWindowsTheming(bool enable);
-    static bool IsWindowsThemingEnabled();
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);

@@ -16,8 +16,6 @@ CWinApp::~CWinApp() {
 
 CWinApp* AfxGetApp() { return g_app; }
 
-CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
-
 int CWinApp::Run(HINSTANCE instance, const wchar_t* cmdLine) {
     m_hInstance = instance;
     m_lpCmdLine = cmdLine ? cmdLine : L"";

@@ -29,4 +29,3 @@ public:
 };
 
 CWinApp* AfxGetApp();
-CWnd* AfxGetMainWnd();

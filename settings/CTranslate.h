@@ -23,7 +23,6 @@ public:
     CTranslate();
 
     void SetFolder(const std::wstring& folder) { m_folder = folder; }
-    const std::wstring& Folder() const { return m_folder; }
 
     void Load(const std::wstring& language);
     void FillLanguageCombo(HWND combo, const std::wstring& language) const;
@@ -37,7 +36,6 @@ public:
 
     // Text of an index; empty outside the table.
     const std::wstring& Text(size_t index) const;
-    const std::wstring& operator[](size_t index) const { return Text(index); }
     size_t Size() const { return m_texts.size(); }
 
     // Full path of the language file loaded last, or empty.
