@@ -158,15 +158,8 @@ def check_memory(facts):
               "installed memory %s, the host has %d MiB" % (installed, host_mib))
     load = int(facts.get("CHardwareMemory::GetMemoryLoad", "-2"))
     check(0 <= load <= 100, "memory load %d out of range" % load)
-    # Without a type from WMI the holder decides; with one, it is the answer.
-    wmi_type = facts.get("CHardwareMemory::MemoryTypeText", "")
-    if wmi_type:
-        clock = int(facts.get("CHardwareMemory::ConfiguredClock", "0"))
-        want = "DDR5" if wmi_type == "DDR4" and clock > 4800 else wmi_type
-    else:
-        want = facts.get("CDumpSMBIOS::GetMemoryType", "")
-    check(facts.get("CHardwareMemory::GetMemoryType") == want,
-          "memory type %r, expected %r" % (facts.get("CHardwareMemory::GetMemoryType"), want))
+    # Linux says nothing about the memory type here; the rule that picks it
+    # is checked by the unit tests.
 
 
 def local_dates(before, after):

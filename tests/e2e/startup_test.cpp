@@ -78,14 +78,25 @@ TEST(Startup, SwitchesAreMatchedExactly) {
     }
 }
 
-TEST(Startup, FirstRunLeavesTheDefaultsOnDisk) {
+TEST(Startup, FirstRunCreatesTheSettingsFolderAndWritesNoDefault) {
     OrvanelProcess app(L"");
     HWND main = MainWindow(app);
     ASSERT_NE(main, nullptr);
-    // The settings folder is created; closing (widgets off) ends the program.
-    EXPECT_NE(::GetFileAttributesW((app.AppData() + L"\\Velmora\\Orvanel").c_str()), INVALID_FILE_ATTRIBUTES);
+    // Closing (widgets off) ends the program.
     ::PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(app.WaitForExit(10000));
+    const std::wstring folder = app.AppData() + L"\\Velmora\\Orvanel";
+    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    // The program ran on its defaults: none of them was written, so the
+    // next start reads the defaults again.
+    const std::wstring file = folder + L"\\settings.ini";
+    for (const wchar_t* key : {L"strLanguage", L"fDarkMode", L"strFont", L"fWidgetsEnable"}) {
+        wchar_t value[64] = {};
+        ::GetPrivateProfileStringW(L"Settings", key, L"(absent)", value, 64, file.c_str());
+        EXPECT_STREQ(value, L"(absent)") << ::testing::PrintToString(std::wstring(key));
+    }
 }
 
 }  // namespace

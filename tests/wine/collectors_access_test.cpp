@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <pdh.h>
+#include <pdhmsg.h>
+
+#include <algorithm>
 #include <stdexcept>
 #include <thread>
 
@@ -152,12 +156,26 @@ TEST(PdhCounter, ExistingCounterSamplesAndMissingOneFailsQuietly) {
     EXPECT_EQ(missing.Sample(), -1);
 }
 
-TEST(PdhCounter, InstanceEnumerationNeverFailsLoudly) {
-    // Where the platform cannot enumerate, the list is simply empty.
+TEST(PdhCounter, InstanceEnumerationFollowsThePlatform) {
+    // Where the platform can enumerate an object (Windows), its instances
+    // come back; where it cannot (an unknown object, or a platform without
+    // the call: Wine answers PDH_NOT_IMPLEMENTED), the list is empty.
     for (const wchar_t* object : {L"Processor", L"GPU Engine", L"No Such Object"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(object)));
+        DWORD counters = 0, instances = 0;
+        const PDH_STATUS status = PdhEnumObjectItemsW(nullptr, nullptr, object, nullptr, &counters, nullptr,
+                                                      &instances, PERF_DETAIL_WIZARD, 0);
+        const bool listed = status == static_cast<PDH_STATUS>(PDH_MORE_DATA) && instances > 0;
         std::vector<std::wstring> names = EnumCounterInstances(object);
+        if (!listed) {
+            EXPECT_TRUE(names.empty());
+            continue;
+        }
         for (const auto& n : names) EXPECT_FALSE(n.empty());
+        if (std::wstring(object) == L"Processor")
+            EXPECT_NE(std::find(names.begin(), names.end(), L"_Total"), names.end());
     }
+    EXPECT_TRUE(EnumCounterInstances(L"No Such Object").empty());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "app/AppMessages.h"
 #include "app/COrvanelDlg.h"
 #include "pages/CSectionPage.h"
+#include "pages/core/PageText.h"
 #include "resources/resource.h"
 #include "tests/wine/support/PageReveal.h"
 #include "tests/wine/support/TestSupport.h"
@@ -97,11 +98,21 @@ TEST_F(SectionPages, FieldsShowNoiseDuringTheRevealAndTheCollectorsTextsAfterIt)
     EXPECT_EQ(cpu->GetDlgItemText(1075), L"Maximum Clock Speed");
 
     // The other pages end on their values too (never on noise); the board
-    // and firmware fields are never empty.
+    // and firmware fields show the collector's text, trimmed, or "-".
     EXPECT_EQ(Page(kSummary)->GetDlgItemText(1052), c.GetProcessorName());
     EXPECT_EQ(Page(kMemory)->GetDlgItemText(1052), theApp.Memory().GetInstalledMemory());
     EXPECT_EQ(Page(kSoftware)->GetDlgItemText(1039), theApp.Software().GetEdition());
-    for (int id : {1091, 1057, 1002, 1119, 1121, 1123}) EXPECT_FALSE(Page(kMotherboard)->GetDlgItemText(id).empty()) << id;
+    CHardwareMotherboard& board = theApp.Motherboard();
+    const struct {
+        int id;
+        std::wstring text;
+    } boardValues[] = {
+        {1091, board.GetBoardManufacturer()}, {1057, board.GetBoardProduct()},
+        {1002, board.GetBoardVersion()},      {1119, board.GetBiosManufacturer()},
+        {1121, theApp.m_smbios.BiosVersion},  {1123, board.GetBiosReleaseDate()},
+    };
+    for (const auto& v : boardValues)
+        EXPECT_EQ(Page(kMotherboard)->GetDlgItemText(v.id), DashIfEmpty(TrimSpaces(v.text))) << v.id;
 }
 
 TEST_F(SectionPages, WeiFieldsAppearWithNewScores) {
@@ -278,8 +289,19 @@ TEST_F(SectionPages, LabelsFitInEveryLanguageWithTheTemplateFont) { ExpectLabels
 
 TEST_F(SectionPages, RebuildsReplaceEveryPageAndFreeTheOldOnes) {
     std::vector<HWND> old;
-    for (size_t s : kAllSections) old.push_back(Page(s)->m_hWnd);
-    const DWORD gdiBefore = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    // Each page owns its background brush and its title font.
+    std::vector<HGDIOBJ> owned;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    for (size_t s : kAllSections) {
+        CSectionPage* page = Page(s);
+        old.push_back(page->m_hWnd);
+        owned.push_back(reinterpret_cast<HGDIOBJ>(page->SendMessage(WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                                                    reinterpret_cast<LPARAM>(page->m_hWnd))));
+        owned.push_back(reinterpret_cast<HGDIOBJ>(::SendMessageW(page->GetDlgItem(1001), WM_GETFONT, 0, 0)));
+    }
+    ::DeleteDC(dc);
+    ASSERT_EQ(::GetObjectType(owned[0]), static_cast<DWORD>(OBJ_BRUSH));  // dark pages answer with their brush
+    ASSERT_EQ(::GetObjectType(owned[1]), static_cast<DWORD>(OBJ_FONT));
 
     const UINT notices[] = {WM_APP_LANGUAGE, WM_APP_DARKMODE, WM_APP_FONT};
     for (int round = 0; round < 2; ++round)
@@ -299,11 +321,8 @@ TEST_F(SectionPages, RebuildsReplaceEveryPageAndFreeTheOldOnes) {
         EXPECT_EQ(r.top, 9);
     }
     ASSERT_TRUE(WaitForReveal());
-    // Each page owns a brush and a title font; none may be left behind.
-    const DWORD gdiAfter = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (gdiBefore != 0) {
-        EXPECT_LE(gdiAfter, gdiBefore + 4);
-    }
+    // The old pages' brushes and title fonts went with them.
+    for (size_t i = 0; i < owned.size(); ++i) EXPECT_EQ(::GetObjectType(owned[i]), 0u) << i;
 }
 
 }  // namespace

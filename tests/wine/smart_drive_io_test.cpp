@@ -52,7 +52,11 @@ TEST(WinDriveIo, NoDriveQualifiesAndNothingHangs) {
 
     // Wine names C: "\Device\HarddiskVolume1" and reports its volume on no
     // disk, so no root can be tied to a drive here.
-    EXPECT_FALSE(GetDriveLetters(io, 0).empty());
+    const std::vector<std::wstring> roots = io.ListDriveRoots();
+    ASSERT_NE(std::find(roots.begin(), roots.end(), L"C:\\"), roots.end());
+    EXPECT_EQ(io.QueryDevicePath(L"C:\\"), L"\\Device\\HarddiskVolume1");
+    EXPECT_TRUE(io.QueryVolumeDisks(L"C:\\").empty());
+    EXPECT_EQ(GetDriveLetters(io, 0), L"N/A");
     EXPECT_EQ(GetDriveLetters(io, 63), L"N/A");
 }
 
