@@ -74,9 +74,11 @@ std::wstring ServerFile(const char* name) {
 int64_t Now() { return static_cast<int64_t>(std::time(nullptr)); }
 
 // The recorded time of the last check, kept aside and put back afterwards.
+// The tests of this program run in parallel processes: one at a time here.
 class LastCheckValue {
 public:
-    LastCheckValue() {
+    LastCheckValue() : m_lock(::CreateMutexW(nullptr, FALSE, L"OrvanelTestLastUpdateCheck")) {
+        ::WaitForSingleObject(m_lock, INFINITE);
         m_key.Create(HKEY_CURRENT_USER, CUpdate::kKey, KEY_ALL_ACCESS);
         m_had = m_key.QueryString(CUpdate::kLastCheckValue, 1024, m_saved) == ERROR_SUCCESS;
     }
@@ -85,6 +87,8 @@ public:
             m_key.SetString(CUpdate::kLastCheckValue, m_saved);
         else
             m_key.DeleteValue(CUpdate::kLastCheckValue);
+        ::ReleaseMutex(m_lock);
+        ::CloseHandle(m_lock);
     }
     void Set(const std::wstring* value) {
         if (value)
@@ -97,6 +101,7 @@ public:
     }
 
 private:
+    HANDLE m_lock;
     CRegistryKey m_key;
     std::wstring m_saved;
     bool m_had = false;
@@ -184,6 +189,69 @@ TEST(UpdateCheck, AgainstTheLoopbackServer) {
         else
             EXPECT_EQ(after, before);
     }
+}
+
+// The dialog box owned by `owner` (other programs' windows may carry the same caption).
+struct BoxSearch {
+    HWND owner, found;
+};
+
+BOOL CALLBACK FindOwnedBox(HWND w, LPARAM p) {
+    auto* s = reinterpret_cast<BoxSearch*>(p);
+    wchar_t cls[16] = {};
+    ::GetClassNameW(w, cls, 16);
+    if (::GetWindow(w, GW_OWNER) == s->owner && std::wstring(cls) == L"#32770") s->found = w;
+    return s->found == nullptr;
+}
+
+HWND OwnedBox(HWND owner) {
+    BoxSearch search{owner, nullptr};
+    ::EnumWindows(FindOwnedBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The program's own check: a worker thread asks the question in a box owned
+// by the given window; answering No opens nothing.
+TEST(UpdateCheck, WorkerThreadAsksInABoxOwnedByTheMainWindow) {
+    const std::wstring port = ServerFile("port");
+    ASSERT_FALSE(port.empty()) << "the update server is not running";
+    LastCheckValue lastCheck;
+    const std::wstring old = std::to_wstring(Now() - 8 * kDay);
+    lastCheck.Set(&old);
+
+    HWND owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    const std::wstring prompt = L"New version of Orvanel is available. Do you want to download it?";
+    StartUpdateCheck(owner, L"http://127.0.0.1:" + port + L"/v9.9.txt", prompt);
+
+    // The box disables its owner, which is this thread's window: keep its messages flowing.
+    HWND box = nullptr;
+    for (int i = 0; i < 1000 && !box; ++i) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+        box = OwnedBox(owner);
+        if (!box) ::Sleep(10);
+    }
+    ASSERT_NE(box, nullptr) << "no question came up";
+    wchar_t caption[64] = {};
+    ::GetWindowTextW(box, caption, 64);
+    EXPECT_EQ(std::wstring(caption), L"Orvanel");
+    wchar_t text[256] = {};
+    ::GetDlgItemTextW(box, 0xFFFF, text, 256);
+    EXPECT_EQ(std::wstring(text), prompt);
+    EXPECT_NE(::GetDlgItem(box, IDYES), nullptr);
+    EXPECT_NE(::GetDlgItem(box, IDNO), nullptr);
+
+    ::PostMessageW(box, WM_COMMAND, IDNO, 0);
+    for (int i = 0; i < 500 && ::IsWindow(box); ++i) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+        ::Sleep(10);
+    }
+    EXPECT_FALSE(::IsWindow(box));
+    std::wstring after;
+    ASSERT_TRUE(lastCheck.Get(after));
+    EXPECT_LE(std::abs(std::stoll(after) - Now()), 10);
+    ::DestroyWindow(owner);
 }
 
 }  // namespace
