@@ -77,7 +77,7 @@ std::wstring CSoftware::GetEdition() const {
 std::wstring CSoftware::GetBitness() const {
     BOOL wow64 = FALSE;
     if (!IsWow64Process(GetCurrentProcess(), &wow64)) wow64 = FALSE;
-    return wow64 ? L"64" : L"32";
+    return BitnessText(sizeof(void*) == 8, wow64 != FALSE);
 }
 
 std::wstring CSoftware::GetServicePack() const { return ServicePackText(IsVersionAtLeast); }

@@ -25,7 +25,7 @@ public:
 
     std::wstring GetWindowsName() const;
     std::wstring GetEdition() const;
-    std::wstring GetBitness() const;      // "64" under the 32-bit emulation of a 64-bit system
+    std::wstring GetBitness() const;      // "64" on a 64-bit system (the 32-bit program asks WoW64)
     std::wstring GetServicePack() const;  // "1", "2", "3" or empty
     std::wstring GetInstallDate() const;
     std::wstring GetLastBootTime() const;

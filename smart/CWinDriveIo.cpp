@@ -10,18 +10,34 @@
 #include "common/Format.h"
 #include "framework/Handles.h"
 
-// The request layouts below travel to the storage drivers as they are;
-// a wrong size or offset on i686 makes the driver reject or misread them.
+// The request layouts below travel to the storage drivers as they are; a
+// wrong size or offset makes the driver reject or misread them. Most are the
+// same for 32-bit and 64-bit programs; the direct SCSI request carries a
+// pointer, so its layout follows the program's pointer size.
+constexpr bool kPointer64 = sizeof(void*) == 8;
 static_assert(sizeof(GETVERSIONINPARAMS) == 24, "GETVERSIONINPARAMS");
 static_assert(sizeof(IDEREGS) == 8, "IDEREGS");
 static_assert(sizeof(SENDCMDINPARAMS) == 33, "SENDCMDINPARAMS");
-static_assert(sizeof(SENDCMDOUTPARAMS) == 17, "SENDCMDOUTPARAMS");
-static_assert(sizeof(STORAGE_PROPERTY_QUERY) == 12, "STORAGE_PROPERTY_QUERY");
-static_assert(sizeof(STORAGE_PROTOCOL_SPECIFIC_DATA) == 40, "STORAGE_PROTOCOL_SPECIFIC_DATA");
-static_assert(sizeof(STORAGE_PROTOCOL_DATA_DESCRIPTOR) == 48, "STORAGE_PROTOCOL_DATA_DESCRIPTOR");
-#if !defined(_WIN64)
-static_assert(sizeof(SCSI_PASS_THROUGH_DIRECT) == 44, "SCSI_PASS_THROUGH_DIRECT");
-#endif
+static_assert(offsetof(SENDCMDINPARAMS, irDriveRegs) == 4 && offsetof(SENDCMDINPARAMS, bDriveNumber) == 12,
+              "SENDCMDINPARAMS");
+static_assert(sizeof(SENDCMDOUTPARAMS) == 17 && offsetof(SENDCMDOUTPARAMS, bBuffer) == 16, "SENDCMDOUTPARAMS");
+static_assert(sizeof(STORAGE_PROPERTY_QUERY) == 12 && offsetof(STORAGE_PROPERTY_QUERY, AdditionalParameters) == 8,
+              "STORAGE_PROPERTY_QUERY");
+static_assert(sizeof(STORAGE_PROTOCOL_SPECIFIC_DATA) == 40 &&
+                  offsetof(STORAGE_PROTOCOL_SPECIFIC_DATA, ProtocolDataOffset) == 16 &&
+                  offsetof(STORAGE_PROTOCOL_SPECIFIC_DATA, ProtocolDataLength) == 20,
+              "STORAGE_PROTOCOL_SPECIFIC_DATA");
+static_assert(sizeof(STORAGE_PROTOCOL_DATA_DESCRIPTOR) == 48 &&
+                  offsetof(STORAGE_PROTOCOL_DATA_DESCRIPTOR, ProtocolSpecificData) == 8,
+              "STORAGE_PROTOCOL_DATA_DESCRIPTOR");
+static_assert(sizeof(SCSI_PASS_THROUGH_DIRECT) == (kPointer64 ? 56 : 44), "SCSI_PASS_THROUGH_DIRECT");
+static_assert(offsetof(SCSI_PASS_THROUGH_DIRECT, DataTransferLength) == 12 &&
+                  offsetof(SCSI_PASS_THROUGH_DIRECT, TimeOutValue) == 16 &&
+                  offsetof(SCSI_PASS_THROUGH_DIRECT, DataBuffer) == (kPointer64 ? 24 : 20) &&
+                  offsetof(SCSI_PASS_THROUGH_DIRECT, SenseInfoOffset) == (kPointer64 ? 32 : 24) &&
+                  offsetof(SCSI_PASS_THROUGH_DIRECT, Cdb) == (kPointer64 ? 36 : 28),
+              "SCSI_PASS_THROUGH_DIRECT");
+static_assert(sizeof(DISK_EXTENT) == 24 && offsetof(VOLUME_DISK_EXTENTS, Extents) == 8, "VOLUME_DISK_EXTENTS");
 
 namespace {
 

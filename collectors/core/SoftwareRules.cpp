@@ -43,6 +43,8 @@ std::wstring ServicePackText(const VersionTest& atLeast) {
     return L"1";  // Vista SP1
 }
 
+std::wstring BitnessText(bool program64, bool underWow64) { return program64 || underWow64 ? L"64" : L"32"; }
+
 std::wstring EditionName(uint32_t sku) {
     switch (sku) {
         case 0: return L"An unknown product";

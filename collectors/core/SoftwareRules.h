@@ -18,6 +18,9 @@ using VersionTest = std::function<bool(unsigned major, unsigned minor, unsigned 
 std::wstring WindowsGenerationName(const VersionTest& atLeast, const std::wstring* buildNumber);
 // "1", "2", "3" or empty.
 std::wstring ServicePackText(const VersionTest& atLeast);
+// "64" or "32": the system's width. A 64-bit program runs only on a 64-bit
+// system; a 32-bit one is on a 64-bit system when it runs under WoW64.
+std::wstring BitnessText(bool program64, bool underWow64);
 // Edition text of an OperatingSystemSKU number (empty when unlisted).
 std::wstring EditionName(uint32_t sku);
 

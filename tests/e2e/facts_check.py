@@ -9,7 +9,9 @@ usage: facts_check.py <folder with orvanel-facts.exe>
 import datetime
 import os
 import re
+import subprocess
 import sys
+import tempfile
 import time
 
 import factslib
@@ -54,6 +56,44 @@ def cpuinfo():
     return cpus
 
 
+# The processor brand string as the CPUID instruction gives it to programs
+# on this host. The kernel's "model name" may differ from it under some
+# hypervisors, while Windows programs, ours included, see what CPUID says.
+CPUID_BRAND_C = r"""
+#include <cpuid.h>
+#include <stdio.h>
+#include <string.h>
+int main(void) {
+    unsigned int r[12];
+    char brand[49];
+    if (__get_cpuid_max(0x80000000u, 0) < 0x80000004u) return 1;
+    for (unsigned int i = 0; i < 3; ++i)
+        __get_cpuid(0x80000002u + i, &r[4 * i], &r[4 * i + 1], &r[4 * i + 2], &r[4 * i + 3]);
+    memcpy(brand, r, 48);
+    brand[48] = 0;
+    fputs(brand, stdout);
+    return 0;
+}
+"""
+
+
+def cpuid_brand():
+    """The host's CPUID brand string (up to its first NUL), or None when the
+    processor has none; a helper that does not build is a failure."""
+    with tempfile.TemporaryDirectory() as tmp:
+        src, exe = os.path.join(tmp, "brand.c"), os.path.join(tmp, "brand")
+        with open(src, "w") as f:
+            f.write(CPUID_BRAND_C)
+        built = subprocess.run(["gcc", "-O1", "-o", exe, src], stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        if built.returncode != 0:
+            failures.append("the CPUID helper did not build: " + built.stdout.decode(errors="replace"))
+            return None
+        ran = subprocess.run([exe], stdout=subprocess.PIPE)
+        if ran.returncode != 0:
+            return None
+        return ran.stdout.decode("latin-1")
+
+
 def host_caches():
     """{(level, type): (count, size KiB)} from sysfs, one entry per distinct cache."""
     seen = {}
@@ -82,12 +122,12 @@ def clean_name(brand):
 
 def check_cpu(facts):
     cpus = cpuinfo()
-    if cpus and "model name" in cpus[0]:
-        brand = cpus[0]["model name"]
+    brand = cpuid_brand()
+    if brand is not None:
         check(facts.get("CHardwareCPU::GetProcessorName") == clean_name(brand),
-              "processor name %r, the host says %r" % (facts.get("CHardwareCPU::GetProcessorName"), brand))
+              "processor name %r, CPUID on the host says %r" % (facts.get("CHardwareCPU::GetProcessorName"), brand))
         check(facts.get("CHardwareCPU::GetBrandString", "").strip() == brand.strip(),
-              "brand string %r, the host says %r" % (facts.get("CHardwareCPU::GetBrandString"), brand))
+              "brand string %r, CPUID on the host says %r" % (facts.get("CHardwareCPU::GetBrandString"), brand))
     if cpus and "cpu family" in cpus[0]:
         try:
             family = int(facts["CHardwareCPU::GetFamily"], 16)

@@ -50,6 +50,12 @@ TEST(ServicePack, OnlySystemsWithNumberedServicePacksGetOne) {
             << c.major << "." << c.minor << " SP" << c.sp;
 }
 
+TEST(Bitness, SixtyFourBitProgramsAndWow64MeanASixtyFourBitSystem) {
+    EXPECT_EQ(BitnessText(false, false), L"32");
+    EXPECT_EQ(BitnessText(false, true), L"64");
+    EXPECT_EQ(BitnessText(true, false), L"64");
+}
+
 TEST(Edition, SkuTable) {
     EXPECT_EQ(EditionName(48), L"Pro");
     EXPECT_EQ(EditionName(28), L"Ultimate N");
