@@ -204,6 +204,7 @@ set_target_properties(orvanel-scr PROPERTIES OUTPUT_NAME orvanel SUFFIX .scr)
 orvanel_win_defaults(orvanel-scr)
 target_link_libraries(orvanel-scr PRIVATE orvanel_scr_lib)
 target_link_options(orvanel-scr PRIVATE -static -municode -mwindows)
+add_dependencies(orvanel-shipped orvanel-scr)
 
 # The screensaver's language files (the same names as the main program's,
 # other texts) wait in their own folder for the installer.
