@@ -102,10 +102,14 @@ TEST_F(ScreensaverDialog, AnotherScreensaverOpensUntickedAndTickingReplacesIt) {
     // This system does not answer the secure-on-resume query: unticked, and no message box came up.
     EXPECT_FALSE(Ticked(IDC_SCREENSAVER_SECURE));
 
-    // The program's own screensaver under WoW64 (the tests' 64-bit prefix).
-    wchar_t windows[MAX_PATH] = {};
+    // The program's own screensaver: the 32-bit program runs under WoW64
+    // in the tests' 64-bit prefix and finds it in SysWOW64; the 64-bit
+    // build of the tests is no WoW64 program and finds it in the system folder.
+    wchar_t windows[MAX_PATH] = {}, system[MAX_PATH] = {};
     ::GetWindowsDirectoryW(windows, MAX_PATH);
-    EXPECT_EQ(dlg.ScreensaverFile(), std::wstring(windows) + L"\\SysWOW64\\orvanel.scr");
+    ::GetSystemDirectoryW(system, MAX_PATH);
+    EXPECT_EQ(dlg.ScreensaverFile(), sizeof(void*) == 8 ? std::wstring(system) + L"\\orvanel.scr"
+                                                        : std::wstring(windows) + L"\\SysWOW64\\orvanel.scr");
 
     Click(IDC_SCREENSAVER_ENABLE);
     EXPECT_TRUE(Ticked(IDC_SCREENSAVER_ENABLE));
