@@ -1,9 +1,7 @@
 #pragma once
-// Messages the main window understands (sent with zero parameters).
+// Messages the main window understands.
 #include <windows.h>
 
-constexpr UINT WM_APP_LANGUAGE = WM_APP + 1;  // the text table was reloaded
-constexpr UINT WM_APP_DARKMODE = WM_APP + 2;  // "fDarkMode" changed
-constexpr UINT WM_APP_FONT = WM_APP + 3;      // the application font changed
-constexpr UINT WM_APP_WEI = WM_APP + 4;       // new experience-index scores
-constexpr UINT WM_TRAY_NOTIFY = WM_USER + 101;
+#include "settings/WindowNotices.h"
+
+constexpr UINT WM_TRAY_NOTIFY = WM_USER + 101;  // from the notification-area icon

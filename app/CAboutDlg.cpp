@@ -1,6 +1,5 @@
 #include "app/CAboutDlg.h"
 
-#include "app/COrvanelApp.h"
 #include "app/WebLinks.h"
 #include "framework/Fonts.h"
 #include "resources/resource.h"
@@ -11,16 +10,16 @@ const COLORREF kLinkColor = RGB(2, 103, 204);
 bool IsLink(int id) { return id == IDC_ABOUT_WEB_LINK || id == IDC_ABOUT_FONT_LINK; }
 }  // namespace
 
-CAboutDlg::CAboutDlg() : CDialogEx(IDD_ABOUTBOX) {}
+CAboutDlg::CAboutDlg(const CWindowContext& ctx) : CStyledDialog(ctx, IDD_ABOUTBOX) {}
 
 BOOL CAboutDlg::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
     m_look.LoadPicture();
 
     SetWindowText(Text(2));
     SetDlgItemText(IDC_ABOUT_VERSION, Text(1));
     m_look.ApplyDarkMode(m_hWnd, Options().GetBool(L"fDarkMode"));
-    if (HFONT font = GetApp()->AppFont()) {
+    if (HFONT font = AppFont()) {
         for (int id : {IDC_ABOUT_TITLE, IDC_ABOUT_VERSION, IDC_ABOUT_COPYRIGHT})
             ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
@@ -94,6 +93,6 @@ bool CAboutDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             *result = 1;
             return true;
         default:
-            return CDialogEx::OnMessage(msg, wp, lp, result);
+            return CStyledDialog::OnMessage(msg, wp, lp, result);
     }
 }

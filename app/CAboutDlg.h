@@ -1,12 +1,12 @@
 #pragma once
 // The About dialog: name, version, copyright and two links.
-#include "framework/CDialogEx.h"
 #include "framework/Handles.h"
 #include "settings/CAppearance.h"
+#include "settings/CStyledDialog.h"
 
-class CAboutDlg : public CDialogEx {
+class CAboutDlg : public CStyledDialog {
 public:
-    CAboutDlg();
+    explicit CAboutDlg(const CWindowContext& ctx);
 
 protected:
     BOOL OnInitDialog() override;

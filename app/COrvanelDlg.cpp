@@ -2,7 +2,6 @@
 
 #include "app/AppMessages.h"
 #include "app/CAboutDlg.h"
-#include "app/COrvanelApp.h"
 #include "app/WebLinks.h"
 #include "app/core/WebAddresses.h"
 #include "pages/CDlgWEI.h"
@@ -44,7 +43,7 @@ const COLORREF kDarkGreen = RGB(0, 100, 0);
 
 }  // namespace
 
-COrvanelDlg::COrvanelDlg() : CDialogEx(IDD_ORVANEL_DIALOG) {
+COrvanelDlg::COrvanelDlg(const CWindowContext& ctx) : CStyledDialog(ctx, IDD_ORVANEL_DIALOG) {
     HINSTANCE inst = ::GetModuleHandleW(nullptr);
     m_hIcon = static_cast<HICON>(::LoadImageW(inst, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                               ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0));
@@ -60,7 +59,7 @@ COrvanelDlg::~COrvanelDlg() {
 }
 
 BOOL COrvanelDlg::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
 
     // The About item stays English: it comes from the program's own table.
     const std::wstring about = CTranslate::BuiltInText(0);
@@ -111,17 +110,16 @@ void COrvanelDlg::SetTreeDark(bool dark) {
 }
 
 void COrvanelDlg::ApplyTreeFont() {
-    HFONT font = GetApp()->AppFont();
-    if (!font) font = GetFont();
+    const HFONT font = FontOrDialogFont(AppFont(), m_hWnd);
     ::SendMessageW(Tree(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 std::unique_ptr<CDialogEx> COrvanelDlg::CreatePageObject(size_t section) {
-    return CreateSectionPage(section, this);
+    return CreateSectionPage(section, m_ctx, this);
 }
 
 void COrvanelDlg::RebuildPages() {
-    GetApp()->m_translate.TranslateMenu(GetMenu(), kMenuByPosition, sizeof(kMenuByPosition) / sizeof(kMenuByPosition[0]),
+    m_ctx.texts.TranslateMenu(GetMenu(), kMenuByPosition, sizeof(kMenuByPosition) / sizeof(kMenuByPosition[0]),
                                         kMenuByCommand, sizeof(kMenuByCommand) / sizeof(kMenuByCommand[0]));
     ::DrawMenuBar(m_hWnd);
 
@@ -213,28 +211,28 @@ bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
         case ID_WEB_APP_TERRAVUE: OpenWebPage(WebPage::Planet); return true;
         case ID_OTHER_PRODUCT: OpenWebPage(WebPage::OtherProduct); return true;
         case ID_SMART: {
-            CDlgSMART dlg(this);
+            CDlgSMART dlg(m_ctx, this);
             dlg.DoModal();
             return true;
         }
         case ID_SETTINGS: {
-            CDlgSettings dlg(this);
+            CDlgSettings dlg(m_ctx, this);
             dlg.DoModal();
             return true;
         }
         case ID_HELP_ABOUT: {
-            CAboutDlg dlg;
+            CAboutDlg dlg(m_ctx);
             dlg.DoModal();
             return true;
         }
         case ID_SCREENSAVER: {
-            CDlgScreensaver dlg(this, Options(), GetApp()->m_translate, GetApp()->AppFont());
+            CDlgScreensaver dlg(this, Options(), m_ctx.texts, AppFont());
             dlg.DoModal();
             return true;
         }
         case ID_WINSAT: {
             {
-                CDlgWEI wei(GetApp()->m_winsat, this);
+                CDlgWEI wei(m_ctx, this);
                 wei.DoModal();
             }
             ::SendMessageW(m_hWnd, WM_APP_WEI, 0, 0);
@@ -292,7 +290,7 @@ bool COrvanelDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
     switch (msg) {
         case WM_SYSCOMMAND:
             if ((wp & 0xFFF0) == IDM_ABOUTBOX) {
-                CAboutDlg dlg;
+                CAboutDlg dlg(m_ctx);
                 dlg.DoModal();
                 return true;
             }
@@ -339,6 +337,6 @@ bool COrvanelDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
                 if (!IsWindowVisible()) m_tray.Add();
                 return true;
             }
-            return CDialogEx::OnMessage(msg, wp, lp, result);
+            return CStyledDialog::OnMessage(msg, wp, lp, result);
     }
 }

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/CTray.h"
-#include "framework/CDialogEx.h"
 #include "settings/CAppearance.h"
+#include "settings/CStyledDialog.h"
 
 struct PAGE {
     std::wstring text;
@@ -18,12 +18,12 @@ struct PAGE {
     std::unique_ptr<CDialogEx> page;
 };
 
-class COrvanelDlg : public CDialogEx {
+class COrvanelDlg : public CStyledDialog {
 public:
     static constexpr UINT_PTR IDT_UPDATE_CHECK = 1;
     static constexpr size_t kSections = 9;
 
-    COrvanelDlg();
+    explicit COrvanelDlg(const CWindowContext& ctx);
     ~COrvanelDlg() override;
 
     void RebuildPages();

@@ -30,10 +30,6 @@ orvanel_win_defaults(orvanel_core)
 
 # Win32 code shared by both programs: framework, settings, collectors.
 orvanel_glob(SHARED_SOURCES framework settings collectors)
-# The main program's settings window lives with the settings code but needs
-# the main program's application object.
-set(MAIN_SETTINGS_SOURCES ${CMAKE_SOURCE_DIR}/settings/CDlgSettings.cpp)
-list(REMOVE_ITEM SHARED_SOURCES ${MAIN_SETTINGS_SOURCES})
 add_library(orvanel_shared STATIC ${SHARED_SOURCES})
 orvanel_win_defaults(orvanel_shared)
 target_link_libraries(orvanel_shared PUBLIC orvanel_core ${WIN_LIBS})
@@ -42,7 +38,6 @@ target_link_libraries(orvanel_shared PUBLIC orvanel_core ${WIN_LIBS})
 # app/OrvanelMain.cpp so that tests can link everything else.
 orvanel_glob(MAIN_SOURCES app smart pages widgets services)
 list(FILTER MAIN_SOURCES EXCLUDE REGEX "/app/OrvanelMain\\.cpp$")
-list(APPEND MAIN_SOURCES ${MAIN_SETTINGS_SOURCES})
 add_library(orvanel_main STATIC ${MAIN_SOURCES})
 orvanel_win_defaults(orvanel_main)
 target_link_libraries(orvanel_main PUBLIC orvanel_shared)

@@ -3,7 +3,7 @@
 // anew at every call from the current local time.
 #include <string>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CDateTime : public CObject {
 public:

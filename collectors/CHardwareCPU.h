@@ -5,7 +5,7 @@
 #include <string>
 
 #include "collectors/core/CpuUsageMeter.h"
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CHardwareCPU : public CObject {
 public:

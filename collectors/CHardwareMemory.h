@@ -6,7 +6,7 @@
 
 #include "collectors/core/MemoryRules.h"
 #include "collectors/NoGathering.h"
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CDumpSMBIOS;
 

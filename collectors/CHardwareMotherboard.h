@@ -3,7 +3,7 @@
 // version itself comes from the SMBIOS table (CDumpSMBIOS).
 #include <string>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CHardwareMotherboard : public CObject {
 public:

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "collectors/NoGathering.h"
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CPdhСounter;
 

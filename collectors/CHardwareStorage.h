@@ -5,7 +5,7 @@
 
 #include "collectors/NoGathering.h"
 #include "collectors/core/StorageDriveLists.h"
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CPdhСounter;
 

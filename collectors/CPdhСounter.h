@@ -12,7 +12,7 @@
 #include <windows.h>
 #include <pdh.h>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CPdhСounter : public CObject {
 public:

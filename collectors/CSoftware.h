@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 // <windows.h> maps ReadEventLog to ReadEventLogW; taking the header in here,
 // once, and dropping that macro keeps the member's name the same in every

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CWnd;
 

@@ -11,7 +11,7 @@ using std::min;
 
 #include <memory>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CGdiPlusSession : public CObject {
 public:

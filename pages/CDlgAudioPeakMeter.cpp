@@ -1,13 +1,12 @@
 #include "pages/CDlgAudioPeakMeter.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 
-CDlgAudioPeakMeter::CDlgAudioPeakMeter() : CDlgUsageMonitor(84) {}  // "Audio Peak Meter"
+CDlgAudioPeakMeter::CDlgAudioPeakMeter(const CWindowContext& ctx) : CDlgUsageMonitor(ctx, 84) {}  // "Audio Peak Meter"
 
 CDlgAudioPeakMeter::~CDlgAudioPeakMeter() = default;
 
-// The shared collectors exist once start-up has created them.
 int CDlgAudioPeakMeter::ReadUsage() {
-    COrvanelApp* app = GetApp();
-    return app->m_audio ? app->Audio().GetPeakLevel() : -1;
+    CCollectors* c = SharedCollectors();
+    return c ? c->Audio().GetPeakLevel() : -1;
 }

@@ -4,7 +4,7 @@
 
 class CDlgAudioPeakMeter : public CDlgUsageMonitor {
 public:
-    CDlgAudioPeakMeter();
+    explicit CDlgAudioPeakMeter(const CWindowContext& ctx);
     ~CDlgAudioPeakMeter() override;
 
 protected:

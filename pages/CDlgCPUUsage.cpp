@@ -1,6 +1,6 @@
 #include "pages/CDlgCPUUsage.h"
 
-CDlgCPUUsage::CDlgCPUUsage() : CDlgUsageMonitor(62) {}  // "CPU Usage"
+CDlgCPUUsage::CDlgCPUUsage(const CWindowContext& ctx) : CDlgUsageMonitor(ctx, 62) {}  // "CPU Usage"
 
 CDlgCPUUsage::~CDlgCPUUsage() = default;
 

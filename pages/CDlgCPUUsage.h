@@ -6,7 +6,7 @@
 
 class CDlgCPUUsage : public CDlgUsageMonitor {
 public:
-    CDlgCPUUsage();
+    explicit CDlgCPUUsage(const CWindowContext& ctx);
     ~CDlgCPUUsage() override;
 
 protected:

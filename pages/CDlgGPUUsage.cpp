@@ -1,13 +1,12 @@
 #include "pages/CDlgGPUUsage.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 
-CDlgGPUUsage::CDlgGPUUsage() : CDlgUsageMonitor(72) {}  // "GPU Usage"
+CDlgGPUUsage::CDlgGPUUsage(const CWindowContext& ctx) : CDlgUsageMonitor(ctx, 72) {}  // "GPU Usage"
 
 CDlgGPUUsage::~CDlgGPUUsage() = default;
 
-// The shared collectors exist once start-up has created them.
 int CDlgGPUUsage::ReadUsage() {
-    COrvanelApp* app = GetApp();
-    return app->m_graphics ? app->Graphics().GetUsage() : -1;
+    CCollectors* c = SharedCollectors();
+    return c ? c->Graphics().GetUsage() : -1;
 }

@@ -4,7 +4,7 @@
 
 class CDlgGPUUsage : public CDlgUsageMonitor {
 public:
-    CDlgGPUUsage();
+    explicit CDlgGPUUsage(const CWindowContext& ctx);
     ~CDlgGPUUsage() override;
 
 protected:

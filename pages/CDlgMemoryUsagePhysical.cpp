@@ -1,10 +1,10 @@
 #include "pages/CDlgMemoryUsagePhysical.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 
-CDlgMemoryUsagePhysical::CDlgMemoryUsagePhysical()
-    : CDlgUsageMonitor(65),  // "Memory Usage"
-      m_memory(&GetApp()->m_smbios) {}
+CDlgMemoryUsagePhysical::CDlgMemoryUsagePhysical(const CWindowContext& ctx)
+    : CDlgUsageMonitor(ctx, 65),  // "Memory Usage"
+      m_memory(ctx.collectors ? &ctx.collectors->Smbios() : nullptr) {}
 
 CDlgMemoryUsagePhysical::~CDlgMemoryUsagePhysical() = default;
 

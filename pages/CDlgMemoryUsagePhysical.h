@@ -5,7 +5,7 @@
 
 class CDlgMemoryUsagePhysical : public CDlgUsageMonitor {
 public:
-    CDlgMemoryUsagePhysical();
+    explicit CDlgMemoryUsagePhysical(const CWindowContext& ctx);
     ~CDlgMemoryUsagePhysical() override;
 
 protected:

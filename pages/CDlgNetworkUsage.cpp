@@ -1,13 +1,12 @@
 #include "pages/CDlgNetworkUsage.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 
-CDlgNetworkUsage::CDlgNetworkUsage() : CDlgUsageMonitor(103) {}  // "Network Usage"
+CDlgNetworkUsage::CDlgNetworkUsage(const CWindowContext& ctx) : CDlgUsageMonitor(ctx, 103) {}  // "Network Usage"
 
 CDlgNetworkUsage::~CDlgNetworkUsage() = default;
 
-// The shared collectors exist once start-up has created them.
 int CDlgNetworkUsage::ReadUsage() {
-    COrvanelApp* app = GetApp();
-    return app->m_network ? app->Network().GetUsage() : -1;
+    CCollectors* c = SharedCollectors();
+    return c ? c->Network().GetUsage() : -1;
 }

@@ -4,7 +4,7 @@
 
 class CDlgNetworkUsage : public CDlgUsageMonitor {
 public:
-    CDlgNetworkUsage();
+    explicit CDlgNetworkUsage(const CWindowContext& ctx);
     ~CDlgNetworkUsage() override;
 
 protected:

@@ -1,6 +1,6 @@
 #include "pages/CDlgSectionAudio.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/CDlgAudioPeakMeter.h"
 #include "pages/DeviceCombo.h"
 #include "pages/core/DevicePageText.h"
@@ -19,7 +19,7 @@ enum : int {
 };
 }  // namespace
 
-CDlgSectionAudio::CDlgSectionAudio() : CSectionPage(IDD_SECTION_AUDIO) {
+CDlgSectionAudio::CDlgSectionAudio(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_AUDIO) {
     // The frame around the combo (1130) has no caption.
     SetLabels({{kTitleId, 20}, {1133, 74}, {1134, 30}, {1135, 79}, {1139, 81}, {1140, 82}, {1141, 83},
                {kPeakMeter, 80}});
@@ -37,7 +37,7 @@ CDlgSectionAudio::CDlgSectionAudio() : CSectionPage(IDD_SECTION_AUDIO) {
 CDlgSectionAudio::~CDlgSectionAudio() = default;
 
 void CDlgSectionAudio::CollectValues() {
-    m_audio = &GetApp()->Audio();
+    m_audio = &Collectors().Audio();
     // The two device lists are shown when the reveal ends, with the other values.
     SetValue(kOutputDevices, DeviceListText(m_audio->OutputDevices));
     SetValue(kInputDevices, DeviceListText(m_audio->InputDevices));

@@ -11,7 +11,7 @@ class CHardwareAudio;
 
 class CDlgSectionAudio : public CSectionPage {
 public:
-    CDlgSectionAudio();
+    explicit CDlgSectionAudio(const CWindowContext& ctx);
     ~CDlgSectionAudio() override;
 
 protected:

@@ -1,6 +1,6 @@
 #include "pages/CDlgSectionCPU.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/CDlgCPUUsage.h"
 #include "resources/resource.h"
 
@@ -26,7 +26,7 @@ enum : int {
 };
 }  // namespace
 
-CDlgSectionCPU::CDlgSectionCPU() : CSectionPage(IDD_SECTION_CPU) {
+CDlgSectionCPU::CDlgSectionCPU(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_CPU) {
     SetLabels({{kTitleId, 14}, {1069, 46}, {1070, 47}, {1073, 48}, {1071, 49}, {1074, 50}, {1072, 51},
                {1075, 52}, {kCacheBox, 45}, {kCacheCaption, 45}, {1088, 53}, {1077, 54}, {1078, 55},
                {1079, 56}, {1080, 57}, {1081, 58}, {1082, 59}, {kUsage, 60}});
@@ -52,7 +52,7 @@ CDlgSectionCPU::CDlgSectionCPU() : CSectionPage(IDD_SECTION_CPU) {
 CDlgSectionCPU::~CDlgSectionCPU() = default;
 
 void CDlgSectionCPU::CollectValues() {
-    CHardwareCPU& cpu = GetApp()->Cpu();
+    CHardwareCPU& cpu = Collectors().Cpu();
     SetValue(kSpecification, cpu.GetProcessorName());
     SetValue(kFamily, cpu.GetFamily());
     SetValue(kExtFamily, cpu.GetExtFamily());

@@ -5,7 +5,7 @@
 
 class CDlgSectionCPU : public CSectionPage {
 public:
-    CDlgSectionCPU();
+    explicit CDlgSectionCPU(const CWindowContext& ctx);
     ~CDlgSectionCPU() override;
 
 protected:

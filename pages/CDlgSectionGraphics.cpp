@@ -1,6 +1,6 @@
 #include "pages/CDlgSectionGraphics.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/CDlgGPUUsage.h"
 #include "pages/core/DevicePageText.h"
 #include "resources/resource.h"
@@ -28,7 +28,7 @@ bool CurrentDisplayMode(DEVMODEW* mode) {
 }
 }  // namespace
 
-CDlgSectionGraphics::CDlgSectionGraphics() : CSectionPage(IDD_SECTION_GRAPHICS) {
+CDlgSectionGraphics::CDlgSectionGraphics(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_GRAPHICS) {
     SetLabels({{kTitleId, 16}, {kGpuBox, 66}, {kGpuCaption, 66}, {1103, 30}, {1104, 61}, {1105, 67},
                {kMonitorBox, 68}, {kMonitorCaption, 68}, {1109, 69}, {1111, 71}, {1110, 70}, {kUsage, 60}});
     AddField(kAdapterName, 18);
@@ -46,7 +46,7 @@ CDlgSectionGraphics::CDlgSectionGraphics() : CSectionPage(IDD_SECTION_GRAPHICS) 
 CDlgSectionGraphics::~CDlgSectionGraphics() = default;
 
 void CDlgSectionGraphics::CollectValues() {
-    CHardwareGraphics& graphics = GetApp()->Graphics();
+    CHardwareGraphics& graphics = Collectors().Graphics();
     SetValue(kAdapterName, graphics.GetAdapterName());
     SetValue(kAdapterMemory, graphics.GetAdapterMemory());
     SetValue(kDriverVersion, graphics.GetDriverVersion());

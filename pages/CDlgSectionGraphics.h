@@ -6,7 +6,7 @@
 
 class CDlgSectionGraphics : public CSectionPage {
 public:
-    CDlgSectionGraphics();
+    explicit CDlgSectionGraphics(const CWindowContext& ctx);
     ~CDlgSectionGraphics() override;
 
 protected:

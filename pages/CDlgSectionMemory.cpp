@@ -1,6 +1,6 @@
 #include "pages/CDlgSectionMemory.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/CDlgMemoryUsagePhysical.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
@@ -14,7 +14,7 @@ enum : int {
 };
 }  // namespace
 
-CDlgSectionMemory::CDlgSectionMemory() : CSectionPage(IDD_SECTION_MEMORY) {
+CDlgSectionMemory::CDlgSectionMemory(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_MEMORY) {
     SetLabels({{kTitleId, 15}, {1095, 61}, {1096, 63}, {1097, 64}, {kUsage, 60}});
     AddField(kSize, 16);
     AddField(kType, 16);
@@ -26,7 +26,7 @@ CDlgSectionMemory::CDlgSectionMemory() : CSectionPage(IDD_SECTION_MEMORY) {
 CDlgSectionMemory::~CDlgSectionMemory() = default;
 
 void CDlgSectionMemory::CollectValues() {
-    CHardwareMemory& memory = GetApp()->Memory();
+    CHardwareMemory& memory = Collectors().Memory();
     SetValue(kType, TrimSpaces(memory.GetMemoryType()));
     SetValue(kSize, TrimSpaces(memory.GetInstalledMemory()));
     // An unknown form factor stays an empty field.

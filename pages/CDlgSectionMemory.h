@@ -5,7 +5,7 @@
 
 class CDlgSectionMemory : public CSectionPage {
 public:
-    CDlgSectionMemory();
+    explicit CDlgSectionMemory(const CWindowContext& ctx);
     ~CDlgSectionMemory() override;
 
 protected:

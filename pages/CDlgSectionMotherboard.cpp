@@ -1,6 +1,6 @@
 #include "pages/CDlgSectionMotherboard.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
 
@@ -19,7 +19,7 @@ enum : int {
 std::wstring Shown(const std::wstring& text) { return DashIfEmpty(TrimSpaces(text)); }
 }  // namespace
 
-CDlgSectionMotherboard::CDlgSectionMotherboard() : CSectionPage(IDD_SECTION_MOTHERBOARD) {
+CDlgSectionMotherboard::CDlgSectionMotherboard(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_MOTHERBOARD) {
     // The BIOS box and its caption keep their template text.
     SetLabels({{kTitleId, 17}, {1115, 74}, {1071, 49}, {1010, 76}, {1118, 75}, {1120, 76}, {1122, 77}});
     AddField(kManufacturer, 18);
@@ -34,12 +34,12 @@ CDlgSectionMotherboard::CDlgSectionMotherboard() : CSectionPage(IDD_SECTION_MOTH
 CDlgSectionMotherboard::~CDlgSectionMotherboard() = default;
 
 void CDlgSectionMotherboard::CollectValues() {
-    COrvanelApp* app = GetApp();
-    CHardwareMotherboard& board = app->Motherboard();
+    CCollectors& collectors = Collectors();
+    CHardwareMotherboard& board = collectors.Motherboard();
     SetValue(kManufacturer, Shown(board.GetBoardManufacturer()));
     SetValue(kModel, Shown(board.GetBoardProduct()));
     SetValue(kVersion, Shown(board.GetBoardVersion()));
     SetValue(kBiosBrand, Shown(board.GetBiosManufacturer()));
-    SetValue(kBiosVersion, Shown(app->m_smbios.BiosVersion));
+    SetValue(kBiosVersion, Shown(collectors.Smbios().BiosVersion));
     SetValue(kBiosDate, Shown(board.GetBiosReleaseDate()));
 }

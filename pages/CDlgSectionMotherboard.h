@@ -5,7 +5,7 @@
 
 class CDlgSectionMotherboard : public CSectionPage {
 public:
-    CDlgSectionMotherboard();
+    explicit CDlgSectionMotherboard(const CWindowContext& ctx);
     ~CDlgSectionMotherboard() override;
 
 protected:

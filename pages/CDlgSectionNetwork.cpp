@@ -1,6 +1,6 @@
 #include "pages/CDlgSectionNetwork.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/CDlgNetworkUsage.h"
 #include "pages/DeviceCombo.h"
 #include "pages/core/DevicePageText.h"
@@ -20,7 +20,7 @@ enum : int {
 };
 }  // namespace
 
-CDlgSectionNetwork::CDlgSectionNetwork() : CSectionPage(IDD_SECTION_NETWORK) {
+CDlgSectionNetwork::CDlgSectionNetwork(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_NETWORK) {
     SetLabels({{kTitleId, 19}, {1147, 78}, {1149, 88}, {1150, 89}, {1151, 90}, {1152, 91}, {1153, 92},
                {1154, 93}, {1148, 94}, {kUsage, 60}});
     AddField(kDescription, 18);
@@ -38,7 +38,7 @@ CDlgSectionNetwork::CDlgSectionNetwork() : CSectionPage(IDD_SECTION_NETWORK) {
 
 CDlgSectionNetwork::~CDlgSectionNetwork() = default;
 
-void CDlgSectionNetwork::CollectValues() { m_network = &GetApp()->Network(); }
+void CDlgSectionNetwork::CollectValues() { m_network = &Collectors().Network(); }
 
 void CDlgSectionNetwork::OnRevealed() {
     // Adapters are numbered, not named: their descriptions are in the field below.

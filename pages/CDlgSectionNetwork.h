@@ -9,7 +9,7 @@ class CHardwareNetwork;
 
 class CDlgSectionNetwork : public CSectionPage {
 public:
-    CDlgSectionNetwork();
+    explicit CDlgSectionNetwork(const CWindowContext& ctx);
     ~CDlgSectionNetwork() override;
 
 protected:

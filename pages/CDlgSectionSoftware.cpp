@@ -1,6 +1,6 @@
 #include "pages/CDlgSectionSoftware.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
 
@@ -31,7 +31,7 @@ std::wstring ReadBuildNumber() {
 }
 }  // namespace
 
-CDlgSectionSoftware::CDlgSectionSoftware() : CSectionPage(IDD_SECTION_SOFTWARE) {
+CDlgSectionSoftware::CDlgSectionSoftware(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_SOFTWARE) {
     SetLabels({{kTitleId, 13}, {1036, 35}, {1038, 36}, {1041, 37}, {1045, 40}, {1049, 43}, {1051, 44}});
     AddField(kVersion, 16);
     AddField(kEdition, 16);
@@ -44,7 +44,7 @@ CDlgSectionSoftware::CDlgSectionSoftware() : CSectionPage(IDD_SECTION_SOFTWARE) 
 CDlgSectionSoftware::~CDlgSectionSoftware() = default;
 
 void CDlgSectionSoftware::CollectValues() {
-    const CSoftware& os = GetApp()->Software();
+    const CSoftware& os = Collectors().Software();
     SetValue(kVersion, WindowsVersionText(os.GetWindowsName(), os.GetServicePack(), Text(39)));
     SetValue(kEdition, os.GetEdition());
     SetValue(kBuild, ReadBuildNumber());

@@ -5,7 +5,7 @@
 
 class CDlgSectionSoftware : public CSectionPage {
 public:
-    CDlgSectionSoftware();
+    explicit CDlgSectionSoftware(const CWindowContext& ctx);
     ~CDlgSectionSoftware() override;
 
 protected:

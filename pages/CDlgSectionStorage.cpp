@@ -1,6 +1,6 @@
 #include "pages/CDlgSectionStorage.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/CDlgUsageStorage.h"
 #include "pages/DeviceCombo.h"
 #include "pages/core/DevicePageText.h"
@@ -18,7 +18,7 @@ enum : int {
 };
 }  // namespace
 
-CDlgSectionStorage::CDlgSectionStorage() : CSectionPage(IDD_SECTION_STORAGE) {
+CDlgSectionStorage::CDlgSectionStorage(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_STORAGE) {
     SetLabels({{kTitleId, 18}, {1115, 74}, {1071, 49}, {1095, 61}, {1096, 63}, {1128, 78}, {1129, 79}, {kUsage, 60}});
     AddField(kManufacturer, 18);
     AddField(kModel, 18);
@@ -33,7 +33,7 @@ CDlgSectionStorage::CDlgSectionStorage() : CSectionPage(IDD_SECTION_STORAGE) {
 
 CDlgSectionStorage::~CDlgSectionStorage() = default;
 
-void CDlgSectionStorage::CollectValues() { m_drives = &GetApp()->Storage(); }
+void CDlgSectionStorage::CollectValues() { m_drives = &Collectors().Storage(); }
 
 void CDlgSectionStorage::OnRevealed() {
     m_comboSelection = FillDeviceCombo(GetDlgItem(kComboId), m_drives->Captions);

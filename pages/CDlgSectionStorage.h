@@ -8,7 +8,7 @@ struct StorageDriveLists;
 
 class CDlgSectionStorage : public CSectionPage {
 public:
-    CDlgSectionStorage();
+    explicit CDlgSectionStorage(const CWindowContext& ctx);
     ~CDlgSectionStorage() override;
 
 protected:

@@ -1,10 +1,10 @@
 #include "pages/CDlgSectionSummary.h"
 
-#include "app/AppMessages.h"
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/CDlgWEI.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
+#include "settings/WindowNotices.h"
 
 namespace {
 enum : int {
@@ -16,8 +16,8 @@ enum : int {
 };
 }  // namespace
 
-CDlgSectionSummary::CDlgSectionSummary(CWnd* mainWindow)
-    : CSectionPage(IDD_SECTION_SUMMARY), m_mainWindow(mainWindow) {
+CDlgSectionSummary::CDlgSectionSummary(const CWindowContext& ctx, CWnd* mainWindow)
+    : CSectionPage(ctx, IDD_SECTION_SUMMARY), m_mainWindow(mainWindow) {
     SetLabels({{kTitleId, 12}, {1046, 41}, {1089, 14}, {1093, 15}, {1113, 16}, {kWeiLabelId, 132}, {kAssess, 133}});
     AddField(kOperatingSystem, 28);
     AddField(kCpu, 28);
@@ -30,18 +30,18 @@ CDlgSectionSummary::CDlgSectionSummary(CWnd* mainWindow)
 CDlgSectionSummary::~CDlgSectionSummary() = default;
 
 void CDlgSectionSummary::CollectValues() {
-    COrvanelApp* app = GetApp();
-    const CSoftware& os = app->Software();
+    CCollectors& collectors = Collectors();
+    const CSoftware& os = collectors.Software();
     SetValue(kOperatingSystem, OperatingSystemLine(os.GetWindowsName(), os.GetEdition(), os.GetServicePack(),
                                                    os.GetBitness(), Text(39), Text(38)));
-    SetValue(kCpu, app->Cpu().GetProcessorName());
-    const CHardwareMemory& memory = app->Memory();
+    SetValue(kCpu, collectors.Cpu().GetProcessorName());
+    const CHardwareMemory& memory = collectors.Memory();
     SetValue(kMemory, memory.GetInstalledMemory() + L" " + memory.GetMemoryType());
-    SetValue(kGraphics, DashIfEmpty(app->Graphics().GetAdapterName()));
+    SetValue(kGraphics, DashIfEmpty(collectors.Graphics().GetAdapterName()));
 }
 
 void CDlgSectionSummary::UpdateWeiScore() {
-    const std::wstring& score = GetApp()->m_winsat.baseScore;
+    const std::wstring score = m_ctx.winsat ? m_ctx.winsat->baseScore : std::wstring();
     // The cached value too: a reveal still running ends on the new score.
     SetValue(kWeiFieldId, score);
     SetDlgItemText(kWeiFieldId, score);
@@ -52,7 +52,7 @@ void CDlgSectionSummary::UpdateWeiScore() {
 
 void CDlgSectionSummary::OnButton() {
     {
-        CDlgWEI wei(GetApp()->m_winsat, m_mainWindow);
+        CDlgWEI wei(m_ctx, m_mainWindow);
         wei.DoModal();
     }
     // An assessment may have brought new scores: this page first, then

@@ -7,7 +7,7 @@
 class CDlgSectionSummary : public CSectionPage {
 public:
     // `mainWindow` is told (WM_APP_WEI) when an assessment gave new scores.
-    explicit CDlgSectionSummary(CWnd* mainWindow);
+    CDlgSectionSummary(const CWindowContext& ctx, CWnd* mainWindow);
     ~CDlgSectionSummary() override;
 
     // Shows the base score, or the Assess button while there is none.

@@ -1,10 +1,11 @@
 #include "pages/CDlgUsageMonitor.h"
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "pages/core/UsageGraphGeometry.h"
 #include "resources/resource.h"
 
-CDlgUsageMonitor::CDlgUsageMonitor(size_t titleText) : CDialogEx(IDD_USAGE), m_titleText(titleText) {}
+CDlgUsageMonitor::CDlgUsageMonitor(const CWindowContext& ctx, size_t titleText)
+    : CStyledDialog(ctx, IDD_USAGE), m_titleText(titleText) {}
 
 CDlgUsageMonitor::~CDlgUsageMonitor() = default;
 
@@ -31,7 +32,7 @@ void PlaceChild(CDialogEx& child, HWND parent, int id, int x, int y) {
 }  // namespace
 
 BOOL CDlgUsageMonitor::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
     m_appearance.LoadPicture();
     FitClientArea(m_hWnd);
     PlaceChild(m_history, m_hWnd, kUsageHistoryId, kHistoryLeft, kHistoryTop);
@@ -40,7 +41,7 @@ BOOL CDlgUsageMonitor::OnInitDialog() {
     // Most sources are the program's shared collectors, which start-up may
     // still be building on its worker thread: the first sample waits for
     // them instead of reading a half-built set (and showing a failure).
-    GetApp()->WaitForCollectors();
+    if (m_ctx.collectors) m_ctx.collectors->Wait();
     TakeSample();
     SetTimer(kSampleTimer, kSamplePeriodMs);
     return TRUE;
@@ -73,5 +74,5 @@ bool CDlgUsageMonitor::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result
         OnCancel();
         return true;
     }
-    return CDialogEx::OnMessage(msg, wp, lp, result);
+    return CStyledDialog::OnMessage(msg, wp, lp, result);
 }

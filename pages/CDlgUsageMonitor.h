@@ -5,23 +5,23 @@
 // it; it keeps sampling until it is destroyed.
 //
 // Created modeless and without an owner:
-//     auto* w = new CDlgCPUUsage;
+//     auto* w = new CDlgCPUUsage(ctx);
 //     w->Create(IDD_USAGE, (CWnd*)nullptr);
 //     w->ShowWindow(SW_SHOW);
 #include <windows.h>
 
 #include <cstddef>
 
-#include "framework/CDialogEx.h"
 #include "pages/CDlgCtrlUsage.h"
 #include "pages/CDlgCtrlUsageHistory.h"
 #include "settings/CAppearance.h"
+#include "settings/CStyledDialog.h"
 
 // Control ids the two children carry, so they can be found with GetDlgItem.
 constexpr int kUsageGaugeId = 1300;
 constexpr int kUsageHistoryId = 1301;
 
-class CDlgUsageMonitor : public CDialogEx {
+class CDlgUsageMonitor : public CStyledDialog {
 public:
     static constexpr UINT_PTR kSampleTimer = 1;
     static constexpr UINT kSamplePeriodMs = 1000;
@@ -36,10 +36,13 @@ public:
 
 protected:
     // `titleText`: the text table entry of the window title.
-    explicit CDlgUsageMonitor(size_t titleText);
+    CDlgUsageMonitor(const CWindowContext& ctx, size_t titleText);
 
     // The usage in percent, -1 when the source cannot be read.
     virtual int ReadUsage() = 0;
+    // The program's collectors (built by the time the window samples), or
+    // nullptr in a program without them.
+    CCollectors* SharedCollectors() const { return m_ctx.collectors; }
 
     BOOL OnInitDialog() override;
     void OnOK() override { ShowWindow(SW_HIDE); }

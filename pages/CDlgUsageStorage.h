@@ -4,7 +4,7 @@
 
 class CDlgUsageStorage : public CDlgUsageMonitor {
 public:
-    CDlgUsageStorage();
+    explicit CDlgUsageStorage(const CWindowContext& ctx);
     ~CDlgUsageStorage() override;
 
 protected:

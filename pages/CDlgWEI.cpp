@@ -1,6 +1,5 @@
 #include "pages/CDlgWEI.h"
 
-#include "app/COrvanelApp.h"
 #include "pages/CDlgWEIAssessment.h"
 #include "pages/core/NoiseText.h"
 #include "pages/core/PageText.h"
@@ -29,15 +28,16 @@ const struct {
 
 }  // namespace
 
-CDlgWEI::CDlgWEI(CWinSAT& winsat, CWnd* parent) : CDialogEx(IDD_WEI, parent), m_winsat(winsat) {}
+CDlgWEI::CDlgWEI(const CWindowContext& ctx, CWnd* parent)
+    : CStyledDialog(ctx, IDD_WEI, parent), m_winsat(*ctx.winsat) {}
 
 BOOL CDlgWEI::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
     m_look.LoadPicture();
     m_look.ApplyDarkMode(nullptr, Options().GetBool(L"fDarkMode"));
     StyleButton();
     RedrawNow(m_hWnd);
-    CAppearance::ApplyFont(m_hWnd, GetApp()->AppFont(),
+    CAppearance::ApplyFont(m_hWnd, AppFont(),
                            {1002, 1052, 1094, 1112, 1127, 1101, kInitiateId, 1170, kGroupBoxId, kGroupCaptionId, 1089,
                             1093, 1113, 1174, 1175});
     SetWindowText(Text(132));
@@ -123,7 +123,7 @@ bool CDlgWEI::OnCommand(UINT id, UINT code, HWND /*control*/) {
 
 void CDlgWEI::OnInitiateAssessment() {
     {
-        CDlgWEIAssessment assessment(m_winsat, this);
+        CDlgWEIAssessment assessment(m_ctx, this);
         assessment.DoModal();
     }
     m_rereadScores = true;

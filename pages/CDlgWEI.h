@@ -7,12 +7,12 @@
 
 #include <string>
 
-#include "framework/CDialogEx.h"
 #include "framework/CMFCButton.h"
 #include "pages/CWinSAT.h"
 #include "settings/CAppearance.h"
+#include "settings/CStyledDialog.h"
 
-class CDlgWEI : public CDialogEx {
+class CDlgWEI : public CStyledDialog {
 public:
     static constexpr int kInitiateId = 1014;
     static constexpr int kGroupBoxId = 1171;
@@ -22,7 +22,8 @@ public:
     static constexpr unsigned kRevealFrames = 20;
     static constexpr size_t kFields = 6;
 
-    explicit CDlgWEI(CWinSAT& winsat, CWnd* parent = nullptr);
+    // Shows and refreshes the context's score store.
+    explicit CDlgWEI(const CWindowContext& ctx, CWnd* parent = nullptr);
 
     // True once the noise has given way to the scores.
     bool Revealed() const { return m_revealed; }

@@ -1,20 +1,19 @@
 #include "pages/CDlgWEIAssessment.h"
 
-#include "app/COrvanelApp.h"
 #include "pages/CWinSATCallbacks.h"
 #include "pages/CWinSATCom.h"
 #include "pages/core/NoiseText.h"
 #include "pages/core/WinSATText.h"
 #include "resources/resource.h"
 
-CDlgWEIAssessment::CDlgWEIAssessment(CWinSAT& winsat, CWnd* parent)
-    : CDialogEx(IDD_WEI_ASSESSMENT, parent), m_winsat(winsat) {}
+CDlgWEIAssessment::CDlgWEIAssessment(const CWindowContext& ctx, CWnd* parent)
+    : CStyledDialog(ctx, IDD_WEI_ASSESSMENT, parent), m_winsat(*ctx.winsat) {}
 
 BOOL CDlgWEIAssessment::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
     m_look.LoadPicture();
     m_look.ApplyDarkMode(m_hWnd, Options().GetBool(L"fDarkMode"));
-    CAppearance::ApplyFont(m_hWnd, GetApp()->AppFont(), {kStatusId, kNoiseId});
+    CAppearance::ApplyFont(m_hWnd, AppFont(), {kStatusId, kNoiseId});
     SetWindowText(Text(140));
     m_animationTimer = SetTimer(kAnimationTimer, kAnimationPeriod);
     InstallHandlers();

@@ -6,11 +6,11 @@
 // cancels the run, and nothing the tool reports afterwards reaches it.
 #include <windows.h>
 
-#include "framework/CDialogEx.h"
 #include "pages/CWinSAT.h"
 #include "settings/CAppearance.h"
+#include "settings/CStyledDialog.h"
 
-class CDlgWEIAssessment : public CDialogEx {
+class CDlgWEIAssessment : public CStyledDialog {
 public:
     static constexpr int kStatusId = 1178;
     static constexpr int kNoiseId = 1177;
@@ -18,7 +18,8 @@ public:
     static constexpr UINT kAnimationPeriod = 60;  // milliseconds
     static constexpr size_t kNoiseLength = 30;
 
-    explicit CDlgWEIAssessment(CWinSAT& winsat, CWnd* parent = nullptr);
+    // Runs the assessment into the context's score store.
+    explicit CDlgWEIAssessment(const CWindowContext& ctx, CWnd* parent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;

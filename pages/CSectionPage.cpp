@@ -7,15 +7,16 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/COrvanelApp.h"
+#include "collectors/CCollectors.h"
 #include "collectors/CSoftware.h"
+#include "framework/CWinApp.h"
 #include "pages/core/NoiseText.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
 #include "settings/CAppearance.h"
 
-CSectionPage::CSectionPage(UINT templateId)
-    : CDialogEx(templateId), m_background(::CreateSolidBrush(kDarkBack)) {
+CSectionPage::CSectionPage(const CWindowContext& ctx, UINT templateId)
+    : CStyledDialog(ctx, templateId), m_background(::CreateSolidBrush(kDarkBack)) {
     // Every page reseeds: the noise differs from one start to the next.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
@@ -45,7 +46,7 @@ void CSectionPage::SetValue(int id, const std::wstring& text) {
 }
 
 BOOL CSectionPage::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
     m_darkMode = Options().GetBool(L"fDarkMode");
     if (m_buttonId) StyleButton();
     ApplyPageFonts();
@@ -55,7 +56,7 @@ BOOL CSectionPage::OnInitDialog() {
     FitGroupCaptions();
     // Start-up builds the pages while its collectors may still be gathering;
     // the values are then read on the first noise frame after they are in.
-    if (!GetApp()->CollectorsPending()) CollectOnce();
+    if (!CollectorsPending()) CollectOnce();
     // The WEI field (or, on the Summary page, the score or the Assess
     // button) is settled from the start, whenever the values are read.
     UpdateWeiScore();
@@ -79,8 +80,7 @@ void CSectionPage::StyleButton() {
 }
 
 void CSectionPage::ApplyPageFonts() {
-    HFONT font = GetApp()->AppFont();
-    if (!font) font = GetFont();
+    const HFONT font = FontOrDialogFont(AppFont(), m_hWnd);
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
@@ -180,12 +180,14 @@ void CSectionPage::FitGroupCaptions() {
 
 void CSectionPage::UpdateWeiScore() {
     if (!m_weiScore) return;
-    const WeiFieldState state = SubScoreField(GetApp()->m_winsat.*m_weiScore);
+    const WeiFieldState state = SubScoreField(m_ctx.winsat ? m_ctx.winsat->*m_weiScore : std::wstring());
     const int show = state.visible ? SW_SHOW : SW_HIDE;
     if (HWND field = GetDlgItem(kWeiFieldId)) ::ShowWindow(field, show);
     if (HWND label = GetDlgItem(kWeiLabelId)) ::ShowWindow(label, show);
     SetDlgItemText(kWeiFieldId, state.text);
 }
+
+bool CSectionPage::CollectorsPending() const { return m_ctx.collectors && m_ctx.collectors->Pending(); }
 
 void CSectionPage::CollectOnce() {
     if (m_collected) return;
@@ -199,7 +201,7 @@ void CSectionPage::OnTimer(UINT_PTR id) {
         return;
     }
     if (id != m_revealTimer || m_revealed) return;
-    if (!m_collected && !GetApp()->CollectorsPending()) CollectOnce();
+    if (!m_collected && !CollectorsPending()) CollectOnce();
     if (m_tick < kRevealFrames) {
         ShowNoise();
         ++m_tick;
@@ -274,7 +276,7 @@ HBRUSH CSectionPage::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
         ::SetTextColor(dc, id == kTitleId ? kDarkValue : kDarkText);
         return static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH));
     }
-    return CDialogEx::OnCtlColor(dc, control, ctlType);
+    return CStyledDialog::OnCtlColor(dc, control, ctlType);
 }
 
 bool CSectionPage::OnCommand(UINT id, UINT code, HWND control) {
@@ -296,7 +298,7 @@ bool CSectionPage::OnCommand(UINT id, UINT code, HWND control) {
             return true;
         }
     }
-    return CDialogEx::OnCommand(id, code, control);
+    return CStyledDialog::OnCommand(id, code, control);
 }
 
 void CSectionPage::OnEditchangeCombo() {
@@ -316,10 +318,11 @@ void CSectionPage::OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSa
                                      const std::function<std::unique_ptr<CDialogEx>()>& make, bool pauseFirst,
                                      bool windows10Only) {
     if (windows10Only && !IsVersionAtLeast(10, 0, 0)) {
-        ::MessageBoxW(m_hWnd, Text(73).c_str(), GetApp()->m_pszExeName.c_str(), MB_OK | MB_ICONINFORMATION);
+        ::MessageBoxW(m_hWnd, Text(73).c_str(), AfxGetApp()->m_pszExeName.c_str(), MB_OK | MB_ICONINFORMATION);
         return;
     }
-    auto& windows = GetApp()->m_monitorWindows;
+    if (!m_ctx.windows) return;
+    ProgramWindows& windows = *m_ctx.windows;
     auto it = std::find_if(windows.begin(), windows.end(), [this](const std::unique_ptr<CDialogEx>& w) {
         return w.get() == m_monitor;
     });

@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/CDialogEx.h"
 #include "framework/CMFCButton.h"
 #include "framework/Handles.h"
 #include "pages/CWinSAT.h"
+#include "settings/CStyledDialog.h"
 
 // One label and the text-table entry it shows.
 struct PageLabel {
@@ -28,7 +28,7 @@ struct PageLabel {
     size_t text;
 };
 
-class CSectionPage : public CDialogEx {
+class CSectionPage : public CStyledDialog {
 public:
     static constexpr UINT_PTR kRevealTimer = 1;
     static constexpr UINT kRevealPeriod = 60;  // milliseconds per noise frame
@@ -42,7 +42,7 @@ public:
 
     ~CSectionPage() override;
 
-    // Copies this page's WEI sub-score from the application's score store
+    // Copies this page's WEI sub-score from the program's score store
     // into the WEI field and shows the field and its label, or hides both
     // (showing "-") while there is no score. Pages without a WEI field
     // ignore it. The page calls it at initialisation and the main window
@@ -53,14 +53,14 @@ public:
     bool Revealed() const { return m_revealed; }
 
 protected:
-    explicit CSectionPage(UINT templateId);
+    CSectionPage(const CWindowContext& ctx, UINT templateId);
 
     // ---- Description, given by the page's constructor ----
     void SetLabels(std::vector<PageLabel> labels);
     // A read-only value field and the number of noise digits it shows.
     void AddField(int id, size_t noiseLength);
     // The WEI field (1169) and label (1168), fed from `score` of the
-    // application's score store.
+    // program's score store.
     void SetWeiField(std::wstring CWinSAT::*score, size_t noiseLength);
     // The page's push button (Usage, Peak Meter, Assess): styled with the
     // appearance, its clicks go to OnButton().
@@ -102,7 +102,7 @@ protected:
     template <class TMonitor>
     void OpenMonitor(bool pauseFirst, bool windows10Only = false) {
         OpenMonitorWindow([](CDialogEx* w) { return dynamic_cast<TMonitor*>(w) != nullptr; },
-                          [] { return std::unique_ptr<CDialogEx>(new TMonitor()); }, pauseFirst, windows10Only);
+                          [this] { return std::unique_ptr<CDialogEx>(new TMonitor(m_ctx)); }, pauseFirst, windows10Only);
     }
 
     BOOL OnInitDialog() override;
@@ -143,6 +143,8 @@ private:
     void ShowNoise();
     void FinishReveal();
     void CollectOnce();
+    // True while the program's collectors are still being built.
+    bool CollectorsPending() const;
     bool IsValueField(int id) const;
     bool IsGroupCaption(int id) const;
     void OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSameKind,

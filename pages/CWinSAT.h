@@ -15,7 +15,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 struct IInitiateWinSATAssessment;
 class CWinSATCallbacks;

@@ -1,25 +1,21 @@
 #include "settings/CDlgSettings.h"
 
-#include "app/AppMessages.h"
-#include "app/COrvanelApp.h"
 #include "resources/resource.h"
-
-namespace {
-const wchar_t kEmbeddedFont[] = L"Sebastian Gothic NBP";
-}
+#include "settings/WindowNotices.h"
 
 bool LanguageExcludesEmbeddedFont(const std::wstring& language) {
     return language == L"Russian" || language == L"Chinese";
 }
 
-CDlgSettings::CDlgSettings(CWnd* mainWindow) : CDialogEx(IDD_SETTINGS, mainWindow), m_mainWindow(mainWindow) {}
+CDlgSettings::CDlgSettings(const CWindowContext& ctx, CWnd* mainWindow)
+    : CStyledDialog(ctx, IDD_SETTINGS, mainWindow), m_mainWindow(mainWindow) {}
 
 BOOL CDlgSettings::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
     m_look.LoadPicture();
 
     const std::wstring language = Options().GetString(L"strLanguage");
-    GetApp()->m_translate.FillLanguageCombo(GetDlgItem(IDC_SETTINGS_LANGUAGE), language);
+    m_ctx.texts.FillLanguageCombo(GetDlgItem(IDC_SETTINGS_LANGUAGE), language);
     const bool dark = Options().GetBool(L"fDarkMode");
     ::CheckDlgButton(m_hWnd, IDC_SETTINGS_DARK, dark ? BST_CHECKED : BST_UNCHECKED);
     if (LanguageExcludesEmbeddedFont(language)) ::EnableWindow(GetDlgItem(IDC_SETTINGS_FONT), FALSE);
@@ -31,7 +27,7 @@ BOOL CDlgSettings::OnInitDialog() {
 }
 
 void CDlgSettings::ApplyFont() {
-    CAppearance::ApplyFont(m_hWnd, GetApp()->AppFont(),
+    CAppearance::ApplyFont(m_hWnd, AppFont(),
                            {IDC_SETTINGS_FONT, IDC_SETTINGS_LANGUAGE_LABEL, IDC_SETTINGS_DARK_LABEL,
                             IDC_SETTINGS_FONT_LABEL});
 }
@@ -44,8 +40,8 @@ void CDlgSettings::SetTexts() {
 
     HWND list = GetDlgItem(IDC_SETTINGS_FONT);
     ::SendMessageW(list, CB_RESETCONTENT, 0, 0);
-    m_fontNames = {std::wstring(), kEmbeddedFont};
-    const std::wstring shown[] = {Text(23), kEmbeddedFont};
+    m_fontNames = {std::wstring(), kEmbeddedFontFace};
+    const std::wstring shown[] = {Text(23), kEmbeddedFontFace};
     for (size_t i = 0; i < m_fontNames.size(); ++i) {
         LRESULT item = ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(shown[i].c_str()));
         ::SendMessageW(list, CB_SETITEMDATA, item, static_cast<LPARAM>(i));
@@ -63,7 +59,7 @@ void CDlgSettings::Notify(UINT message) const {
 
 void CDlgSettings::OnLanguageChosen() {
     std::wstring language;
-    GetApp()->m_translate.GetSelectedLanguage(GetDlgItem(IDC_SETTINGS_LANGUAGE), language);
+    m_ctx.texts.GetSelectedLanguage(GetDlgItem(IDC_SETTINGS_LANGUAGE), language);
     // An empty name (a file with an empty lang_en, or one removed since the
     // list was filled) is stored and loaded like any other, so the texts
     // always follow the list.
@@ -71,7 +67,7 @@ void CDlgSettings::OnLanguageChosen() {
 
     HWND fontList = GetDlgItem(IDC_SETTINGS_FONT);
     if (LanguageExcludesEmbeddedFont(language)) {
-        if (Options().GetString(L"strFont") == kEmbeddedFont) {
+        if (Options().GetString(L"strFont") == kEmbeddedFontFace) {
             ::SendMessageW(fontList, CB_SETCURSEL, 0, 0);
             OnFontChosen();
         }
@@ -80,7 +76,7 @@ void CDlgSettings::OnLanguageChosen() {
         ::EnableWindow(fontList, TRUE);
     }
 
-    GetApp()->m_translate.Load(language);
+    m_ctx.texts.Load(language);
     SetTexts();
     Notify(WM_APP_LANGUAGE);
     RedrawNow(m_hWnd);
@@ -100,7 +96,7 @@ void CDlgSettings::OnFontChosen() {
     const size_t index = static_cast<size_t>(::SendMessageW(list, CB_GETITEMDATA, sel, 0));
     const std::wstring font = index < m_fontNames.size() ? m_fontNames[index] : std::wstring();
     Options().SetString(L"strFont", font);
-    GetApp()->SetAppFont(font);
+    m_ctx.font.Set(font);
     ApplyFont();
     RedrawNow(m_hWnd);
     Notify(WM_APP_FONT);
@@ -138,5 +134,5 @@ bool CDlgSettings::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
         *result = 1;
         return true;
     }
-    return CDialogEx::OnMessage(msg, wp, lp, result);
+    return CStyledDialog::OnMessage(msg, wp, lp, result);
 }

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/CDialogEx.h"
 #include "settings/CAppearance.h"
+#include "settings/CStyledDialog.h"
 
-class CDlgSettings : public CDialogEx {
+class CDlgSettings : public CStyledDialog {
 public:
     // `mainWindow` receives the change notices (may be nullptr).
-    explicit CDlgSettings(CWnd* mainWindow);
+    CDlgSettings(const CWindowContext& ctx, CWnd* mainWindow);
 
 protected:
     BOOL OnInitDialog() override;

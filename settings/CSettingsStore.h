@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 struct OPTION {
     std::wstring strName;

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "app/COrvanelApp.h"
 #include "resources/resource.h"
 #include "smart/CWinDriveIo.h"
 #include "smart/core/DriveReader.h"
@@ -34,16 +33,17 @@ const wchar_t kSelectDriveNotice[] = L"Please select a target drive array slot f
 
 }  // namespace
 
-CDlgSMART::CDlgSMART(CWnd* parent)
-    : CDialogEx(IDD_SMART, parent), m_ownIo(std::make_unique<CWinDriveIo>()), m_io(*m_ownIo) {}
+CDlgSMART::CDlgSMART(const CWindowContext& ctx, CWnd* parent)
+    : CStyledDialog(ctx, IDD_SMART, parent), m_ownIo(std::make_unique<CWinDriveIo>()), m_io(*m_ownIo) {}
 
-CDlgSMART::CDlgSMART(IDriveIo& io, CWnd* parent) : CDialogEx(IDD_SMART, parent), m_io(io) {}
+CDlgSMART::CDlgSMART(const CWindowContext& ctx, IDriveIo& io, CWnd* parent)
+    : CStyledDialog(ctx, IDD_SMART, parent), m_io(io) {}
 
 BOOL CDlgSMART::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
     m_look.LoadPicture();
     SetTexts();
-    CAppearance::ApplyFont(m_hWnd, GetApp()->AppFont(),
+    CAppearance::ApplyFont(m_hWnd, AppFont(),
                            {IDC_SMART_DRIVE_LABEL, IDC_SMART_SERIAL_LABEL, IDC_SMART_FIRMWARE_LABEL,
                             IDC_SMART_HEALTH_LABEL, IDC_SMART_TEMPERATURE_LABEL, IDC_SMART_DRIVE, IDC_SMART_LIST,
                             IDC_SMART_SERIAL, IDC_SMART_HEALTH, IDC_SMART_TEMPERATURE, IDC_SMART_FIRMWARE});

@@ -8,17 +8,17 @@
 
 #include <memory>
 
-#include "framework/CDialogEx.h"
 #include "settings/CAppearance.h"
+#include "settings/CStyledDialog.h"
 #include "smart/core/DriveDisplay.h"
 #include "smart/core/IDriveIo.h"
 
-class CDlgSMART : public CDialogEx {
+class CDlgSMART : public CStyledDialog {
 public:
     // Reads this computer's drives.
-    explicit CDlgSMART(CWnd* parent = nullptr);
+    explicit CDlgSMART(const CWindowContext& ctx, CWnd* parent = nullptr);
     // Reads drives through `io`, which must outlive the window.
-    explicit CDlgSMART(IDriveIo& io, CWnd* parent = nullptr);
+    CDlgSMART(const CWindowContext& ctx, IDriveIo& io, CWnd* parent = nullptr);
 
     // Lists every drive whose attribute table can be read and selects the
     // first; returns its drive number, or -1 when no drive qualifies.

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 class CDumpSMBIOS : public CObject {
 public:

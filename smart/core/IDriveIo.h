@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
 
 // The register block of an ATA command as the platform's S.M.A.R.T.
 // requests carry it.

@@ -42,21 +42,21 @@ TEST(CollectorFailure, WorkerSurvivesThrowingCollectorsAndThePagesShowTheirFailu
     theApp.m_gdiplus.Startup();
 
     g_onlyThread = ::GetCurrentThreadId();
-    theApp.CreateCollectorsInBackground();
-    COrvanelDlg dlg;
+    theApp.m_collectors.BuildInBackground();
+    COrvanelDlg dlg{theApp.Context()};
     ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
     const bool revealed = WaitForReveal(dlg, {}, 8000);
     g_onlyThread = 0;
     ASSERT_TRUE(revealed);
-    EXPECT_FALSE(theApp.CollectorsPending());
+    EXPECT_FALSE(theApp.m_collectors.Pending());
 
     // Every collector is there, and empty.
-    EXPECT_TRUE(theApp.Storage().Models.empty());
-    EXPECT_TRUE(theApp.Network().Descriptions.empty());
-    EXPECT_TRUE(theApp.Audio().Captions.empty());
-    EXPECT_TRUE(theApp.Graphics().EngineInstances.empty());
-    EXPECT_EQ(theApp.Storage().GetIdleTime(), -1);
-    EXPECT_EQ(theApp.Network().GetBandwidth(), -1);
+    EXPECT_TRUE(theApp.m_collectors.Storage().Models.empty());
+    EXPECT_TRUE(theApp.m_collectors.Network().Descriptions.empty());
+    EXPECT_TRUE(theApp.m_collectors.Audio().Captions.empty());
+    EXPECT_TRUE(theApp.m_collectors.Graphics().EngineInstances.empty());
+    EXPECT_EQ(theApp.m_collectors.Storage().GetIdleTime(), -1);
+    EXPECT_EQ(theApp.m_collectors.Network().GetBandwidth(), -1);
 
     // Storage, Network and Audio: no devices, dashes in their fields.
     const struct {

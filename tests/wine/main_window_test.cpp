@@ -22,13 +22,13 @@ class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         theApp.m_gdiplus.Startup();
-        theApp.CreateCollectors();
+        theApp.m_collectors.Build();
         theApp.m_translate.Load(L"English");
         ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
     }
     void TearDown() override { dlg.DestroyWindow(); }
     ScopedSettings settings;
-    COrvanelDlg dlg;
+    COrvanelDlg dlg{theApp.Context()};
 };
 
 TEST_F(MainWindow, LanguageChangeRenamesMenuButNotTheSystemMenuOrFixedItems) {
@@ -91,8 +91,8 @@ bool IconPresent(HWND owner) {
 TEST(MainWindowTray, HiddenWindowGetsItsIconBackWhenTheTaskbarIsRecreated) {
     ScopedSettings settings;
     theApp.m_gdiplus.Startup();
-    theApp.CreateCollectors();
-    COrvanelDlg dlg;
+    theApp.m_collectors.Build();
+    COrvanelDlg dlg{theApp.Context()};
     dlg.m_fAutoStart = true;
     ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
     EXPECT_TRUE(IconPresent(dlg.m_hWnd));

@@ -22,7 +22,7 @@ class DevicePages : public ::testing::Test {
 protected:
     void SetUp() override {
         theApp.m_gdiplus.Startup();
-        theApp.CreateCollectors();
+        theApp.m_collectors.Build();
         theApp.m_translate.Load(L"English");
     }
     void TearDown() override {
@@ -47,17 +47,17 @@ protected:
     }
 
     ScopedSettings settings;
-    COrvanelDlg dlg;
+    COrvanelDlg dlg{theApp.Context()};
 };
 
 TEST_F(DevicePages, WithoutDevicesTheCombosStayEmptyAndTheDetailsShowDashes) {
-    static_cast<StorageDriveLists&>(theApp.Storage()) = StorageDriveLists();
-    CHardwareNetwork& net = theApp.Network();
+    static_cast<StorageDriveLists&>(theApp.m_collectors.Storage()) = StorageDriveLists();
+    CHardwareNetwork& net = theApp.m_collectors.Network();
     for (auto* list : {&net.AdapterNames, &net.Descriptions, &net.MacAddresses, &net.DhcpServers, &net.IpAddresses,
                        &net.IpMasks, &net.Gateways, &net.AdapterTypes})
         list->clear();
     net.DhcpEnabled.clear();
-    CHardwareAudio& audio = theApp.Audio();
+    CHardwareAudio& audio = theApp.m_collectors.Audio();
     for (auto* list : {&audio.Captions, &audio.Manufacturers, &audio.Names, &audio.Statuses, &audio.OutputDevices,
                        &audio.InputDevices})
         list->clear();
@@ -85,7 +85,7 @@ TEST_F(DevicePages, WithoutDevicesTheCombosStayEmptyAndTheDetailsShowDashes) {
 }
 
 TEST_F(DevicePages, FirstDriveShownAfterTheRevealAndAnotherChoiceUpdatesEveryDetail) {
-    StorageDriveLists& drives = theApp.Storage();
+    StorageDriveLists& drives = theApp.m_collectors.Storage();
     drives = StorageDriveLists();
     drives.Captions = {L"Boot SSD", L"Data HDD"};
     drives.Descriptions = {L"Disk drive", L"Disk drive 2"};
@@ -111,7 +111,7 @@ TEST_F(DevicePages, FirstDriveShownAfterTheRevealAndAnotherChoiceUpdatesEveryDet
 }
 
 TEST_F(DevicePages, TypingIntoADeviceComboIsUndone) {
-    StorageDriveLists& drives = theApp.Storage();
+    StorageDriveLists& drives = theApp.m_collectors.Storage();
     drives = StorageDriveLists();
     for (const wchar_t* caption : {L"Boot SSD", L"Data HDD"}) {
         drives.Captions.push_back(caption);
@@ -138,8 +138,8 @@ TEST_F(DevicePages, BandwidthAndVolumeAreReadAgainEverySecond) {
     network->SetDlgItemText(1002, L"stale");
     audio->SetDlgItemText(1002, L"stale");
     PumpMessages(1300);
-    EXPECT_EQ(network->GetDlgItemText(1002), BandwidthText(theApp.Network().GetBandwidth()));
-    EXPECT_EQ(audio->GetDlgItemText(1002), DashIfEmpty(theApp.Audio().GetVolumeText()));
+    EXPECT_EQ(network->GetDlgItemText(1002), BandwidthText(theApp.m_collectors.Network().GetBandwidth()));
+    EXPECT_EQ(audio->GetDlgItemText(1002), DashIfEmpty(theApp.m_collectors.Audio().GetVolumeText()));
 }
 
 }  // namespace

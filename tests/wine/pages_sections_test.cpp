@@ -41,7 +41,7 @@ class SectionPages : public ::testing::Test {
 protected:
     void SetUp() override {
         theApp.m_gdiplus.Startup();
-        theApp.CreateCollectors();
+        theApp.m_collectors.Build();
         theApp.m_translate.Load(L"English");
         ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
     }
@@ -58,7 +58,7 @@ protected:
     }
 
     ScopedSettings settings;
-    COrvanelDlg dlg;
+    COrvanelDlg dlg{theApp.Context()};
 };
 
 TEST_F(SectionPages, FieldsShowNoiseDuringTheRevealAndTheCollectorsTextsAfterIt) {
@@ -81,7 +81,7 @@ TEST_F(SectionPages, FieldsShowNoiseDuringTheRevealAndTheCollectorsTextsAfterIt)
     EXPECT_GT(frames.size(), 1u);
 
     ASSERT_TRUE(WaitForReveal());
-    CHardwareCPU& c = theApp.Cpu();
+    CHardwareCPU& c = theApp.m_collectors.Cpu();
     const struct {
         int id;
         std::wstring text;
@@ -100,16 +100,16 @@ TEST_F(SectionPages, FieldsShowNoiseDuringTheRevealAndTheCollectorsTextsAfterIt)
     // The other pages end on their values too (never on noise); the board
     // and firmware fields show the collector's text, trimmed, or "-".
     EXPECT_EQ(Page(kSummary)->GetDlgItemText(1052), c.GetProcessorName());
-    EXPECT_EQ(Page(kMemory)->GetDlgItemText(1052), theApp.Memory().GetInstalledMemory());
-    EXPECT_EQ(Page(kSoftware)->GetDlgItemText(1039), theApp.Software().GetEdition());
-    CHardwareMotherboard& board = theApp.Motherboard();
+    EXPECT_EQ(Page(kMemory)->GetDlgItemText(1052), theApp.m_collectors.Memory().GetInstalledMemory());
+    EXPECT_EQ(Page(kSoftware)->GetDlgItemText(1039), theApp.m_collectors.Software().GetEdition());
+    CHardwareMotherboard& board = theApp.m_collectors.Motherboard();
     const struct {
         int id;
         std::wstring text;
     } boardValues[] = {
         {1091, board.GetBoardManufacturer()}, {1057, board.GetBoardProduct()},
         {1002, board.GetBoardVersion()},      {1119, board.GetBiosManufacturer()},
-        {1121, theApp.m_smbios.BiosVersion},  {1123, board.GetBiosReleaseDate()},
+        {1121, theApp.m_collectors.Smbios().BiosVersion},  {1123, board.GetBiosReleaseDate()},
     };
     for (const auto& v : boardValues)
         EXPECT_EQ(Page(kMotherboard)->GetDlgItemText(v.id), DashIfEmpty(TrimSpaces(v.text))) << v.id;

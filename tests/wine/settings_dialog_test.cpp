@@ -56,7 +56,7 @@ protected:
 
     ScopedSettings settings;
     NoticeWindow mainWindow;
-    CDlgSettings dlg{&mainWindow};
+    CDlgSettings dlg{theApp.Context(), &mainWindow};
 };
 
 TEST_F(SettingsDialog, RussianDropsTheEmbeddedFontAndEnglishKeepsDefault) {
@@ -109,7 +109,7 @@ TEST(SettingsDialogLanguage, AnEmptyEnglishNameIsStoredAndLoadedLikeAnyOther) {
 
     NoticeWindow mainWindow;
     {
-        CDlgSettings dlg(&mainWindow);
+        CDlgSettings dlg(theApp.Context(), &mainWindow);
         ASSERT_TRUE(dlg.Create(IDD_SETTINGS, static_cast<HWND>(nullptr)));
         EXPECT_EQ(dlg.GetWindowText(), L"Einstellungen");
         HWND combo = dlg.GetDlgItem(IDC_SETTINGS_LANGUAGE);
@@ -129,7 +129,7 @@ TEST(SettingsDialogLanguage, AnEmptyEnglishNameIsStoredAndLoadedLikeAnyOther) {
         dlg.DestroyWindow();
     }
     // Opened again, the list shows the language in force.
-    CDlgSettings again(&mainWindow);
+    CDlgSettings again(theApp.Context(), &mainWindow);
     ASSERT_TRUE(again.Create(IDD_SETTINGS, static_cast<HWND>(nullptr)));
     EXPECT_EQ(again.GetDlgItemText(IDC_SETTINGS_LANGUAGE), L"Blank");
     again.DestroyWindow();

@@ -126,7 +126,7 @@ TEST_F(SmartWindow, ListsReadableDrivesAndShowsTheFirst) {
     io.Drives[0] = AtaDrive();
     io.Drives[1] = SilentDrive();
     io.Drives[2] = NvmeDrive();
-    CDlgSMART dlg(io);
+    CDlgSMART dlg(theApp.Context(), io);
     Open(dlg);
 
     EXPECT_EQ(dlg.GetWindowText(), L"S.M.A.R.T. Attributes");
@@ -179,7 +179,7 @@ TEST_F(SmartWindow, FirstReadableDriveIsShownWhateverItsNumber) {
     io.Drives[0] = SilentDrive();
     io.Drives[0].Opens = false;
     io.Drives[1] = NvmeDrive();
-    CDlgSMART dlg(io);
+    CDlgSMART dlg(theApp.Context(), io);
     Open(dlg);
     EXPECT_EQ(ComboItems(dlg), (std::vector<std::wstring>{L"1=(1) ACME NVME : 512.11 GB"}));
     EXPECT_EQ(ListView_GetItemCount(List(dlg)), 4);
@@ -221,7 +221,7 @@ struct MessageBoxCloser {
 TEST_F(SmartWindow, NoDriveGivesHeadingsOnlyAndSelectingNothingAsksForADrive) {
     FakeDriveIo io;
     io.Drives[0] = SilentDrive();
-    CDlgSMART dlg(io);
+    CDlgSMART dlg(theApp.Context(), io);
     Open(dlg);
 
     EXPECT_EQ(::SendMessageW(Combo(dlg), CB_GETCOUNT, 0, 0), 0);
@@ -252,7 +252,7 @@ TEST_F(SmartWindow, NoDriveGivesHeadingsOnlyAndSelectingNothingAsksForADrive) {
 }
 
 TEST_F(SmartWindow, RealDrivesUnderWineOpenEmptyWithoutError) {
-    CDlgSMART dlg;
+    CDlgSMART dlg(theApp.Context());
     Open(dlg);
     EXPECT_EQ(::SendMessageW(Combo(dlg), CB_GETCOUNT, 0, 0), 0);
     EXPECT_EQ(ListView_GetItemCount(List(dlg)), 0);
@@ -308,7 +308,7 @@ TEST_F(SmartWindow, RowsAreDrawnInTheirSeverityColours) {
         SCOPED_TRACE(c.dark ? "dark" : "light");
         FakeDriveIo io;
         io.Drives[0] = AtaDrive();
-        CDlgSMART dlg(io);
+        CDlgSMART dlg(theApp.Context(), io);
         Open(dlg, c.dark);
         std::vector<std::set<COLORREF>> rows = PaintedRowColours(List(dlg));
         ASSERT_EQ(rows.size(), 5u);

@@ -19,24 +19,24 @@ TEST(BackgroundCollectors, PagesBuiltBeforeTheCollectorsAreInEndOnTheirValues) {
     ScopedSettings settings;
     theApp.m_translate.Load(L"English");
     theApp.m_gdiplus.Startup();
-    theApp.CreateCollectorsInBackground();
-    ASSERT_TRUE(theApp.CollectorsPending());
+    theApp.m_collectors.BuildInBackground();
+    ASSERT_TRUE(theApp.m_collectors.Pending());
 
-    COrvanelDlg dlg;
+    COrvanelDlg dlg{theApp.Context()};
     ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
     // Nothing has been gathered yet: the worker starts from the message loop.
-    EXPECT_TRUE(theApp.CollectorsPending());
+    EXPECT_TRUE(theApp.m_collectors.Pending());
 
     auto page = [&](size_t section) { return SectionPage(dlg, section); };
     ASSERT_TRUE(WaitForReveal(dlg, {}, 8000));
-    EXPECT_FALSE(theApp.CollectorsPending());
+    EXPECT_FALSE(theApp.m_collectors.Pending());
 
-    EXPECT_EQ(page(0)->GetDlgItemText(1052), theApp.Cpu().GetProcessorName());
-    EXPECT_EQ(page(2)->GetDlgItemText(1052), theApp.Cpu().GetProcessorName());
-    EXPECT_EQ(page(4)->GetDlgItemText(1002), theApp.Graphics().GetAdapterName());
-    EXPECT_EQ(page(4)->GetDlgItemText(1098), theApp.Graphics().GetDriverVersion());
-    ASSERT_FALSE(theApp.Storage().Models.empty());
-    EXPECT_EQ(page(6)->GetDlgItemText(1057), theApp.Storage().Models[0]);
+    EXPECT_EQ(page(0)->GetDlgItemText(1052), theApp.m_collectors.Cpu().GetProcessorName());
+    EXPECT_EQ(page(2)->GetDlgItemText(1052), theApp.m_collectors.Cpu().GetProcessorName());
+    EXPECT_EQ(page(4)->GetDlgItemText(1002), theApp.m_collectors.Graphics().GetAdapterName());
+    EXPECT_EQ(page(4)->GetDlgItemText(1098), theApp.m_collectors.Graphics().GetDriverVersion());
+    ASSERT_FALSE(theApp.m_collectors.Storage().Models.empty());
+    EXPECT_EQ(page(6)->GetDlgItemText(1057), theApp.m_collectors.Storage().Models[0]);
     dlg.DestroyWindow();
 }
 
@@ -44,11 +44,11 @@ TEST(BackgroundCollectors, ChoosingTheComboItemDuringTheRevealIsHarmless) {
     ScopedSettings settings;
     theApp.m_translate.Load(L"English");
     theApp.m_gdiplus.Startup();
-    theApp.CreateCollectorsInBackground();
+    theApp.m_collectors.BuildInBackground();
 
-    COrvanelDlg dlg;
+    COrvanelDlg dlg{theApp.Context()};
     ASSERT_TRUE(dlg.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
-    ASSERT_TRUE(theApp.CollectorsPending());
+    ASSERT_TRUE(theApp.m_collectors.Pending());
     // Storage, Network and Audio: the user picks the combo's item before the
     // page has its device lists. Nothing on the page changes. (The notice
     // goes straight to the page's dialog procedure, so a fault in the
@@ -72,7 +72,7 @@ TEST(BackgroundCollectors, ChoosingTheComboItemDuringTheRevealIsHarmless) {
 
     ASSERT_TRUE(WaitForReveal(dlg, {6, 7, 8}, 8000));
     // The reveal still ends on the first device.
-    const StorageDriveLists& drives = theApp.Storage();
+    const StorageDriveLists& drives = theApp.m_collectors.Storage();
     ASSERT_FALSE(drives.Models.empty());
     EXPECT_EQ(SectionPage(dlg, 6)->GetDlgItemText(1057), DeviceEntry(drives.Models, 0));
     EXPECT_EQ(SectionPage(dlg, 6)->GetDlgItemText(1124), DeviceEntry(drives.Captions, 0));
@@ -82,12 +82,12 @@ TEST(BackgroundCollectors, ChoosingTheComboItemDuringTheRevealIsHarmless) {
 TEST(BackgroundCollectors, MonitorOpenedBeforeTheCollectorsAreInSamplesThemRatherThanFailing) {
     theApp.m_translate.Load(L"English");
     theApp.m_gdiplus.Startup();
-    theApp.CreateCollectorsInBackground();
-    ASSERT_TRUE(theApp.CollectorsPending());
+    theApp.m_collectors.BuildInBackground();
+    ASSERT_TRUE(theApp.m_collectors.Pending());
 
-    CDlgGPUUsage window;
+    CDlgGPUUsage window(theApp.Context());
     ASSERT_TRUE(window.Create(IDD_USAGE, static_cast<CWnd*>(nullptr)));
-    EXPECT_FALSE(theApp.CollectorsPending());
+    EXPECT_FALSE(theApp.m_collectors.Pending());
     // The busiest engine, 0 without engine counters: never the failed -1.
     ASSERT_EQ(window.History().samples.size(), 1u);
     EXPECT_GE(window.Gauge().value, 0);

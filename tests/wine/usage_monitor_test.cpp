@@ -29,7 +29,7 @@ RECT ChildRect(HWND parent, int id) {
 }
 
 TEST_F(UsageMonitor, SamplesAtOnceAndEverySecondAndKeepsSamplingWhenClosed) {
-    auto window = std::make_unique<CDlgCPUUsage>();
+    auto window = std::make_unique<CDlgCPUUsage>(theApp.Context());
     ASSERT_TRUE(window->Create(IDD_USAGE, static_cast<CWnd*>(nullptr)));
     window->ShowWindow(SW_SHOW);
     const HWND hwnd = window->m_hWnd;
@@ -83,7 +83,7 @@ TEST_F(UsageMonitor, SamplesAtOnceAndEverySecondAndKeepsSamplingWhenClosed) {
 }
 
 TEST_F(UsageMonitor, EscapeHidesTheWindow) {
-    CDlgCPUUsage window;
+    CDlgCPUUsage window(theApp.Context());
     ASSERT_TRUE(window.Create(IDD_USAGE, static_cast<CWnd*>(nullptr)));
     window.ShowWindow(SW_SHOW);
     ::SendMessageW(window.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);

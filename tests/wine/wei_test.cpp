@@ -131,7 +131,7 @@ TEST_F(Wei, WindowRevealsScoresOrDashesAfterTheNoise) {
         SCOPED_TRACE(withScores);
         tool.queryRegistered = withScores;
         CWinSAT winsat(tool.Creator());
-        CDlgWEI dlg(winsat);
+        CDlgWEI dlg(theApp.Context().WithScores(winsat));
         Open(dlg, IDD_WEI);
         // 16 noise digits in pairs first, then the value.
         bool noise = false;
@@ -150,7 +150,7 @@ TEST_F(Wei, WindowRevealsScoresOrDashesAfterTheNoise) {
 
 TEST_F(Wei, AssessmentWindowShowsProgressAndFailure) {
     CWinSAT winsat(tool.Creator());
-    CDlgWEIAssessment dlg(winsat);
+    CDlgWEIAssessment dlg(theApp.Context().WithScores(winsat));
     Open(dlg, IDD_WEI_ASSESSMENT);
     ASSERT_EQ(tool.starts, 1);
     EXPECT_EQ(tool.caller, dlg.m_hWnd);
@@ -177,7 +177,7 @@ TEST_F(Wei, AssessmentWindowShowsProgressAndFailure) {
 
 TEST_F(Wei, AssessmentWindowClosesItselfOnSuccess) {
     CWinSAT winsat(tool.Creator());
-    CDlgWEIAssessment dlg(winsat);
+    CDlgWEIAssessment dlg(theApp.Context().WithScores(winsat));
     Open(dlg, IDD_WEI_ASSESSMENT);
     tool.Complete(S_OK, L"The assessment completed.");
     EXPECT_EQ(winsat.assessment, nullptr);
@@ -202,7 +202,7 @@ TEST_F(Wei, ClosingTheAssessmentWindowMidRunCancelsAndLaterReportsAreIgnored) {
         FakeWinSAT run;
         run.cancelResult = c.cancelResult;
         CWinSAT winsat(run.Creator());
-        CDlgWEIAssessment dlg(winsat);
+        CDlgWEIAssessment dlg(theApp.Context().WithScores(winsat));
         Open(dlg, IDD_WEI_ASSESSMENT);
         dlg.SendMessage(c.msg, c.wp);
         PumpMessages(30);
@@ -228,7 +228,7 @@ TEST_F(Wei, WithoutTheToolTheAssessmentWindowShowsTheErrorAndNoNoise) {
         absent.initiateRegistered = startRefused;
         absent.startResult = static_cast<HRESULT>(0x80070005);
         CWinSAT winsat(absent.Creator());
-        CDlgWEIAssessment dlg(winsat);
+        CDlgWEIAssessment dlg(theApp.Context().WithScores(winsat));
         Open(dlg, IDD_WEI_ASSESSMENT);
         EXPECT_EQ(dlg.GetDlgItemText(CDlgWEIAssessment::kStatusId),
                   startRefused ? L"Error 0x80070005: " : L"Error 0x80040154: ");
@@ -287,8 +287,8 @@ WeiUser* WeiUser::current = nullptr;
 bool HasVisibleStyle(HWND h) { return h && (::GetWindowLongW(h, GWL_STYLE) & WS_VISIBLE); }
 
 TEST_F(Wei, AssessFromTheSummaryPageRefreshesEveryPage) {
-    theApp.CreateCollectors();
-    COrvanelDlg main;
+    theApp.m_collectors.Build();
+    COrvanelDlg main{theApp.Context()};
     ASSERT_TRUE(main.Create(IDD_ORVANEL_DIALOG, static_cast<HWND>(nullptr)));
     ASSERT_TRUE(WaitForReveal(main));
     CSectionPage* summary = SectionPage(main, 0);

@@ -5,8 +5,8 @@
 
 static ShowcaseEntry mainWindow(L"main", [] {
     COrvanelApp* app = GetApp();
-    app->CreateCollectors();
-    COrvanelDlg dlg;
+    app->m_collectors.Build();
+    COrvanelDlg dlg(app->Context());
     app->m_pMainWnd = &dlg;
     dlg.DoModal();
     app->m_pMainWnd = nullptr;

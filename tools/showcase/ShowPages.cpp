@@ -23,8 +23,8 @@ void CALLBACK SelectSection(HWND, UINT, UINT_PTR id, DWORD) {
 
 void ShowSection(size_t section) {
     COrvanelApp* app = GetApp();
-    app->CreateCollectors();
-    COrvanelDlg dlg;
+    app->m_collectors.Build();
+    COrvanelDlg dlg(app->Context());
     g_section = section;
     g_window = &dlg;
     app->m_pMainWnd = &dlg;

@@ -1,14 +1,15 @@
 // The settings and About dialogs on their own.
 #include "app/CAboutDlg.h"
+#include "app/COrvanelApp.h"
 #include "settings/CDlgSettings.h"
 #include "tools/showcase/ShowcaseRegistry.h"
 
 static ShowcaseEntry settings(L"settings", [] {
-    CDlgSettings dlg(nullptr);
+    CDlgSettings dlg(GetApp()->Context(), nullptr);
     dlg.DoModal();
 });
 
 static ShowcaseEntry about(L"about", [] {
-    CAboutDlg dlg;
+    CAboutDlg dlg(GetApp()->Context());
     dlg.DoModal();
 });

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/COrvanelApp.h"
 #include "smart/CDlgSMART.h"
 #include "tests/common/FakeDriveIo.h"
 #include "tests/common/WinFiles.h"
@@ -47,12 +48,12 @@ void ShowFake(bool nvmeFirst) {
     io.Drives[n++] = AtaFromCorpus(L"WDC_WD20EARS-00MVWB0");
     io.Drives[n++] = AtaFromCorpus(L"Hitachi_HDS721010CLA632");
     if (!nvmeFirst) io.Drives[n++] = NvmeFromCorpus();
-    CDlgSMART dlg(io);
+    CDlgSMART dlg(GetApp()->Context(), io);
     dlg.DoModal();
 }
 
 ShowcaseEntry realDrives(L"smart", [] {
-    CDlgSMART dlg;
+    CDlgSMART dlg(GetApp()->Context());
     dlg.DoModal();
 });
 ShowcaseEntry fakeDrives(L"smart-fake", [] { ShowFake(false); });

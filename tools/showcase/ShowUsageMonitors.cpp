@@ -16,8 +16,8 @@ namespace {
 
 template <typename Monitor>
 void ShowMonitor() {
-    GetApp()->CreateCollectors();
-    auto window = std::make_unique<Monitor>();
+    GetApp()->m_collectors.Build();
+    auto window = std::make_unique<Monitor>(GetApp()->Context());
     if (!window->Create(IDD_USAGE, static_cast<CWnd*>(nullptr))) return;
     window->ShowWindow(SW_SHOW);
     const HWND hwnd = window->m_hWnd;

@@ -19,18 +19,18 @@ void ShowAssessment(bool fails) {
         if (fails) t.Complete(static_cast<HRESULT>(0x80004005), L"The assessment could not be completed.");
     };
     CWinSAT winsat(tool.Creator());
-    CDlgWEIAssessment dlg(winsat);
+    CDlgWEIAssessment dlg(GetApp()->Context().WithScores(winsat));
     dlg.DoModal();
 }
 
 ShowcaseEntry fakeScores(L"wei-fake", [] {
     FakeWinSAT tool;
     CWinSAT winsat(tool.Creator());
-    CDlgWEI dlg(winsat);
+    CDlgWEI dlg(GetApp()->Context().WithScores(winsat));
     dlg.DoModal();
 });
 ShowcaseEntry systemScores(L"wei", [] {
-    CDlgWEI dlg(GetApp()->m_winsat);
+    CDlgWEI dlg(GetApp()->Context());
     dlg.DoModal();
 });
 ShowcaseEntry running(L"wei-assessment", [] { ShowAssessment(false); });

@@ -6,7 +6,7 @@
 //   orvanel-showcase.exe <window> <dark|light> [language] [font]
 //
 // Each window registers itself from its own file:
-//   static ShowcaseEntry entry(L"settings", [] { CDlgSettings dlg(nullptr); dlg.DoModal(); });
+//   static ShowcaseEntry entry(L"settings", [] { CDlgSettings dlg(GetApp()->Context(), nullptr); dlg.DoModal(); });
 #include <functional>
 #include <string>
 #include <vector>
