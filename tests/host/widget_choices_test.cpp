@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "widgets/core/WidgetChoices.h"
+#include "widgets/core/WidgetRow.h"
 
 namespace {
 
@@ -30,6 +31,33 @@ TEST(WidgetChoices, ArrowsKeepTheOpacityWithinTwentyToAHundred) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(OpacityAfterArrow(c.position, c.delta), c.opacity) << c.position << " " << c.delta;
+}
+
+TEST(WidgetRow, TextsFollowTheSettings) {
+    const std::wstring table[] = {L"Visible", L"Hidden", L"Yes", L"No", L"Blue", L"Green", L"Red", L"White"};
+    const WidgetRowWords words = WidgetRowWordsFrom([&](size_t i) -> const std::wstring& {
+        switch (i) {
+            case 32: return table[0];
+            case 33: return table[1];
+            case 86: return table[2];
+            case 87: return table[3];
+            default: return table[4 + (i - 96)];
+        }
+    });
+    WidgetSettings s;  // the defaults
+    EXPECT_EQ(MakeWidgetRow(L"Mouse", s, words), (WidgetRow{L"Mouse", L"Hidden", L"No", L"Blue", L"Visible", L"100"}));
+    s.Enable = true;
+    s.Moveable = true;
+    s.BG = false;
+    s.Color = 0xFFFF0000;
+    s.Opacity = 20;
+    EXPECT_EQ(MakeWidgetRow(L"Mouse", s, words), (WidgetRow{L"Mouse", L"Visible", L"Yes", L"Red", L"Hidden", L"20"}));
+    // Near a choice is not a choice; an opacity from the file is shown as it is.
+    s.Color = ParseWidgetColor(L"FF0000");
+    s.Opacity = 150;
+    const WidgetRow odd = MakeWidgetRow(L"Mouse", s, words);
+    EXPECT_EQ(odd[3], L"");
+    EXPECT_EQ(odd[5], L"150");
 }
 
 }  // namespace
