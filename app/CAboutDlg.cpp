@@ -10,19 +10,18 @@ const COLORREF kLinkColor = RGB(2, 103, 204);
 bool IsLink(int id) { return id == IDC_ABOUT_WEB_LINK || id == IDC_ABOUT_FONT_LINK; }
 }  // namespace
 
-CAboutDlg::CAboutDlg(const CWindowContext& ctx) : CStyledDialog(ctx, IDD_ABOUTBOX) {}
+CAboutDlg::CAboutDlg(const CWindowContext& ctx) : CStyledDialog(ctx, IDD_ABOUTBOX, nullptr, Background::FramedPicture) {
+    m_look.AddTitles({IDC_ABOUT_TITLE});
+    // The texts lie on the picture's overlay in light mode too.
+    m_look.AddTransparentStatics({IDC_ABOUT_TITLE, IDC_ABOUT_VERSION, IDC_ABOUT_COPYRIGHT});
+}
 
 BOOL CAboutDlg::OnInitDialog() {
     CStyledDialog::OnInitDialog();
-    m_look.LoadPicture();
 
     SetWindowText(Text(2));
     SetDlgItemText(IDC_ABOUT_VERSION, Text(1));
-    m_look.ApplyDarkMode(m_hWnd, Options().GetBool(L"fDarkMode"));
-    if (HFONT font = AppFont()) {
-        for (int id : {IDC_ABOUT_TITLE, IDC_ABOUT_VERSION, IDC_ABOUT_COPYRIGHT})
-            ::SendMessageW(GetDlgItem(id), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    }
+    ApplyAppFont({IDC_ABOUT_TITLE, IDC_ABOUT_VERSION, IDC_ABOUT_COPYRIGHT});
     if (!m_titleFont) {
         m_titleFont.Reset(DeriveFont(GetDlgItem(IDC_ABOUT_TITLE), [](LOGFONTW& lf) {
             lf.lfWeight = FW_BOLD;
@@ -44,27 +43,13 @@ BOOL CAboutDlg::OnInitDialog() {
     return TRUE;
 }
 
-bool CAboutDlg::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    m_look.PaintPicture(dc, GetClientRect());
-    ::EndPaint(m_hWnd, &ps);
-    return true;
-}
-
 HBRUSH CAboutDlg::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
-    const int id = ::GetDlgCtrlID(control);
-    if (ctlType != WM_CTLCOLORSTATIC) return nullptr;
-    HBRUSH hollow = static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH));
-    if (IsLink(id)) {
+    if (ctlType == WM_CTLCOLORSTATIC && IsLink(::GetDlgCtrlID(control))) {
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, kLinkColor);
-        return hollow;
+        return static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH));
     }
-    if (id == IDC_ABOUT_ICON) return m_look.Dark() ? hollow : nullptr;
-    ::SetBkMode(dc, TRANSPARENT);
-    if (m_look.Dark()) ::SetTextColor(dc, id == kTitleLabelId ? kDarkValue : kDarkText);
-    return hollow;
+    return CStyledDialog::OnCtlColor(dc, control, ctlType);
 }
 
 bool CAboutDlg::OnCommand(UINT id, UINT code, HWND /*control*/) {
@@ -89,9 +74,6 @@ bool CAboutDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
                 return true;
             }
             return false;
-        case WM_ERASEBKGND:
-            *result = 1;
-            return true;
         default:
             return CStyledDialog::OnMessage(msg, wp, lp, result);
     }

@@ -36,14 +36,13 @@ const MenuText kMenuByCommand[] = {
     {ID_HELP_HELP, 6},    {ID_HELP_UPDATE, 7},   {ID_HELP_ABOUT, 0},
 };
 
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kGreen = RGB(0, 255, 0);
-const COLORREF kBlack = RGB(0, 0, 0);
+// The selected section in dark mode.
 const COLORREF kDarkGreen = RGB(0, 100, 0);
 
 }  // namespace
 
-COrvanelDlg::COrvanelDlg(const CWindowContext& ctx) : CStyledDialog(ctx, IDD_ORVANEL_DIALOG) {
+COrvanelDlg::COrvanelDlg(const CWindowContext& ctx)
+    : CStyledDialog(ctx, IDD_ORVANEL_DIALOG, nullptr, Background::Picture) {
     HINSTANCE inst = ::GetModuleHandleW(nullptr);
     m_hIcon = static_cast<HICON>(::LoadImageW(inst, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                               ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0));
@@ -71,8 +70,6 @@ BOOL COrvanelDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIconSmall));
 
-    m_look.LoadPicture();
-
     m_tray.SetOwner(m_hWnd);
     if (m_fAutoStart) m_tray.Add();
     m_taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
@@ -88,7 +85,8 @@ BOOL COrvanelDlg::OnInitDialog() {
     }
     TreeView_SetImageList(tree, m_imageList, TVSIL_NORMAL);
 
-    if (Options().GetBool(L"fDarkMode")) SetTreeDark(true);
+    m_savedTreeBk = TreeView_GetBkColor(tree);
+    if (DarkMode()) ApplyTreeColours();
     ApplyTreeFont();
     RebuildPages();
 
@@ -97,21 +95,10 @@ BOOL COrvanelDlg::OnInitDialog() {
     return TRUE;
 }
 
-void COrvanelDlg::SetTreeDark(bool dark) {
-    HWND tree = Tree();
-    const bool wasDark = m_fDark;
-    m_fDark = dark;
-    if (dark) {
-        if (!wasDark) m_savedTreeBk = TreeView_GetBkColor(tree);
-        TreeView_SetBkColor(tree, kBlack);
-    } else {
-        TreeView_SetBkColor(tree, m_savedTreeBk);
-    }
-}
+void COrvanelDlg::ApplyTreeColours() { TreeView_SetBkColor(Tree(), DarkMode() ? kDarkBack : m_savedTreeBk); }
 
 void COrvanelDlg::ApplyTreeFont() {
-    const HFONT font = FontOrDialogFont(AppFont(), m_hWnd);
-    ::SendMessageW(Tree(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    ApplyAppFont({IDC_TREE});
 }
 
 std::unique_ptr<CDialogEx> COrvanelDlg::CreatePageObject(size_t section) {
@@ -182,17 +169,16 @@ void COrvanelDlg::OnTimer(UINT_PTR id) {
 }
 
 bool COrvanelDlg::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
     if (::IsIconic(m_hWnd)) {
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(m_hWnd, &ps);
         RECT rc = GetClientRect();
         int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
         ::DrawIcon(dc, (rc.right - cx + 1) / 2, (rc.bottom - cy + 1) / 2, m_hIcon);
-    } else {
-        m_look.PaintPlainPicture(dc);
+        ::EndPaint(m_hWnd, &ps);
+        return true;
     }
-    ::EndPaint(m_hWnd, &ps);
-    return true;
+    return CStyledDialog::OnPaint();
 }
 
 bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
@@ -245,17 +231,17 @@ bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
 }
 
 LRESULT COrvanelDlg::OnTreeCustomDraw(NMTVCUSTOMDRAW* cd) {
-    if (!m_fDark) return CDRF_DODEFAULT;
+    if (!DarkMode()) return CDRF_DODEFAULT;
     switch (cd->nmcd.dwDrawStage) {
         case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT:
             if (cd->nmcd.uItemState & CDIS_SELECTED) {
                 cd->nmcd.uItemState &= ~CDIS_SELECTED;
-                cd->clrText = kWhite;
+                cd->clrText = kDarkText;
                 cd->clrTextBk = kDarkGreen;
             } else {
-                cd->clrText = kGreen;
-                cd->clrTextBk = kBlack;
+                cd->clrText = kDarkValue;
+                cd->clrTextBk = kDarkBack;
             }
             return CDRF_DODEFAULT;
         default: return CDRF_DODEFAULT;
@@ -320,7 +306,8 @@ bool COrvanelDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             RebuildPages();
             return true;
         case WM_APP_DARKMODE:
-            SetTreeDark(Options().GetBool(L"fDarkMode"));
+            m_look.ApplyDarkMode(nullptr, Options().GetBool(L"fDarkMode"));
+            ApplyTreeColours();
             RebuildPages();
             return true;
         case WM_APP_FONT:

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/CTray.h"
-#include "settings/CAppearance.h"
+#include "resources/resource.h"
 #include "settings/CStyledDialog.h"
 
 struct PAGE {
@@ -31,7 +31,7 @@ public:
     // The page of a section (tree position), or nullptr.
     CDialogEx* Page(size_t section) const;
     const std::vector<PAGE>& Pages() const { return m_pages; }
-    HWND Tree() const { return GetDlgItem(1000); }
+    HWND Tree() const { return GetDlgItem(IDC_TREE); }
 
     bool m_fAutoStart = false;
 
@@ -49,17 +49,15 @@ protected:
 private:
     std::unique_ptr<CDialogEx> CreatePageObject(size_t section);
     void ApplyTreeFont();
-    void SetTreeDark(bool dark);
+    void ApplyTreeColours();
     void OpenFromTray();
     LRESULT OnTreeCustomDraw(NMTVCUSTOMDRAW* cd);
 
     HICON m_hIcon = nullptr;
     HICON m_hIconSmall = nullptr;
-    CAppearance m_look;  // the background picture
     CTray m_tray;
     std::vector<PAGE> m_pages;
     HIMAGELIST m_imageList = nullptr;
     COLORREF m_savedTreeBk = static_cast<COLORREF>(-1);
-    bool m_fDark = false;
     UINT m_taskbarCreated = 0;
 };

@@ -5,7 +5,7 @@
 #include "resources/resource.h"
 
 CDlgUsageMonitor::CDlgUsageMonitor(const CWindowContext& ctx, size_t titleText)
-    : CStyledDialog(ctx, IDD_USAGE), m_titleText(titleText) {}
+    : CStyledDialog(ctx, IDD_USAGE, nullptr, Background::Picture), m_titleText(titleText) {}
 
 CDlgUsageMonitor::~CDlgUsageMonitor() = default;
 
@@ -33,7 +33,6 @@ void PlaceChild(CDialogEx& child, HWND parent, int id, int x, int y) {
 
 BOOL CDlgUsageMonitor::OnInitDialog() {
     CStyledDialog::OnInitDialog();
-    m_appearance.LoadPicture();
     FitClientArea(m_hWnd);
     PlaceChild(m_history, m_hWnd, kUsageHistoryId, kHistoryLeft, kHistoryTop);
     PlaceChild(m_gauge, m_hWnd, kUsageGaugeId, kGaugeLeft, kGaugeTop);
@@ -56,14 +55,6 @@ void CDlgUsageMonitor::TakeSample() {
 }
 
 void CDlgUsageMonitor::OnTimer(UINT_PTR) { TakeSample(); }
-
-bool CDlgUsageMonitor::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    if (dc) m_appearance.PaintPlainPicture(dc);
-    ::EndPaint(m_hWnd, &ps);
-    return true;
-}
 
 void CDlgUsageMonitor::OnDestroy() { KillTimer(kSampleTimer); }
 

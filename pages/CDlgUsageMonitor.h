@@ -14,7 +14,6 @@
 
 #include "pages/CDlgCtrlUsage.h"
 #include "pages/CDlgCtrlUsageHistory.h"
-#include "settings/CAppearance.h"
 #include "settings/CStyledDialog.h"
 
 // Control ids the two children carry, so they can be found with GetDlgItem.
@@ -48,13 +47,11 @@ protected:
     void OnOK() override { ShowWindow(SW_HIDE); }
     void OnCancel() override { ShowWindow(SW_HIDE); }
     void OnTimer(UINT_PTR id) override;
-    bool OnPaint() override;
     void OnDestroy() override;
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
 
 private:
     size_t m_titleText;
-    CAppearance m_appearance;  // the background picture only
     CDlgCtrlUsageHistory m_history;
     CDlgCtrlUsage m_gauge;
 };

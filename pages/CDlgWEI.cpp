@@ -29,17 +29,18 @@ const struct {
 }  // namespace
 
 CDlgWEI::CDlgWEI(const CWindowContext& ctx, CWnd* parent)
-    : CStyledDialog(ctx, IDD_WEI, parent), m_winsat(*ctx.winsat) {}
+    : CStyledDialog(ctx, IDD_WEI, parent, Background::FramedPicture), m_winsat(*ctx.winsat) {
+    for (const auto& f : kFieldTable) m_look.AddValueField(f.id);
+    // In light mode the caption lies on the overlay like the box's own text.
+    m_look.AddTransparentStatics({kGroupCaptionId});
+}
 
 BOOL CDlgWEI::OnInitDialog() {
     CStyledDialog::OnInitDialog();
-    m_look.LoadPicture();
-    m_look.ApplyDarkMode(nullptr, Options().GetBool(L"fDarkMode"));
     StyleButton();
     RedrawNow(m_hWnd);
-    CAppearance::ApplyFont(m_hWnd, AppFont(),
-                           {1002, 1052, 1094, 1112, 1127, 1101, kInitiateId, 1170, kGroupBoxId, kGroupCaptionId, 1089,
-                            1093, 1113, 1174, 1175});
+    ApplyAppFont({1002, 1052, 1094, 1112, 1127, 1101, kInitiateId, 1170, kGroupBoxId, kGroupCaptionId, 1089,
+                  1093, 1113, 1174, 1175});
     SetWindowText(Text(132));
     for (const auto& label : kLabels) SetDlgItemText(label.id, Text(label.text));
     FitGroupCaption();
@@ -71,7 +72,7 @@ void CDlgWEI::FitGroupCaption() {
 
 void CDlgWEI::StyleButton() {
     if (!m_button.GetSafeHwnd()) m_button.SubclassDlgItem(kInitiateId, m_hWnd);
-    if (m_look.Dark()) {
+    if (DarkMode()) {
         CMFCButton::EnableWindowsTheming(false);
         m_button.SetFaceColor(kDarkBack, true);
         m_button.SetTextColor(kDarkValue);
@@ -131,20 +132,9 @@ void CDlgWEI::OnInitiateAssessment() {
     StartReveal();
 }
 
-bool CDlgWEI::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    m_look.PaintPicture(dc, GetClientRect());
-    ::EndPaint(m_hWnd, &ps);
-    return true;
-}
-
 HBRUSH CDlgWEI::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
     const int id = ::GetDlgCtrlID(control);
-    if (ctlType == WM_CTLCOLORSTATIC && m_look.Dark() && id == kGroupBoxId) return m_look.BlackBrush();
-    if (ctlType == WM_CTLCOLORSTATIC && !m_look.Dark() && id == kGroupCaptionId) {
-        ::SetBkMode(dc, TRANSPARENT);
-        return static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH));
-    }
-    return m_look.CtlColor(dc, control, ctlType, {1002, 1052, 1094, 1112, 1127, 1101});
+    // The box itself is filled black in dark mode, under its caption.
+    if (ctlType == WM_CTLCOLORSTATIC && DarkMode() && id == kGroupBoxId) return m_look.BlackBrush();
+    return CStyledDialog::OnCtlColor(dc, control, ctlType);
 }

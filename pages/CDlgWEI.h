@@ -9,7 +9,6 @@
 
 #include "framework/CMFCButton.h"
 #include "pages/CWinSAT.h"
-#include "settings/CAppearance.h"
 #include "settings/CStyledDialog.h"
 
 class CDlgWEI : public CStyledDialog {
@@ -31,7 +30,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnTimer(UINT_PTR id) override;
-    bool OnPaint() override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlType) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
@@ -43,7 +41,6 @@ private:
     void OnInitiateAssessment();
 
     CWinSAT& m_winsat;
-    CAppearance m_look;
     CMFCButton m_button;
     UINT_PTR m_revealTimer = 0;
     unsigned m_tick = 0;

@@ -7,13 +7,13 @@
 #include "resources/resource.h"
 
 CDlgWEIAssessment::CDlgWEIAssessment(const CWindowContext& ctx, CWnd* parent)
-    : CStyledDialog(ctx, IDD_WEI_ASSESSMENT, parent), m_winsat(*ctx.winsat) {}
+    : CStyledDialog(ctx, IDD_WEI_ASSESSMENT, parent, Background::FramedPicture), m_winsat(*ctx.winsat) {
+    m_look.AddValueFields({kNoiseId});
+}
 
 BOOL CDlgWEIAssessment::OnInitDialog() {
     CStyledDialog::OnInitDialog();
-    m_look.LoadPicture();
-    m_look.ApplyDarkMode(m_hWnd, Options().GetBool(L"fDarkMode"));
-    CAppearance::ApplyFont(m_hWnd, AppFont(), {kStatusId, kNoiseId});
+    ApplyAppFont({kStatusId, kNoiseId});
     SetWindowText(Text(140));
     m_animationTimer = SetTimer(kAnimationTimer, kAnimationPeriod);
     InstallHandlers();
@@ -101,14 +101,3 @@ void CDlgWEIAssessment::OnTimer(UINT_PTR id) {
     SetDlgItemText(kNoiseId, MakeNoiseText(kNoiseLength));
 }
 
-bool CDlgWEIAssessment::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    m_look.PaintPicture(dc, GetClientRect());
-    ::EndPaint(m_hWnd, &ps);
-    return true;
-}
-
-HBRUSH CDlgWEIAssessment::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
-    return m_look.CtlColor(dc, control, ctlType, {kNoiseId});
-}

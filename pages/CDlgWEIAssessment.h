@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include "pages/CWinSAT.h"
-#include "settings/CAppearance.h"
 #include "settings/CStyledDialog.h"
 
 class CDlgWEIAssessment : public CStyledDialog {
@@ -26,8 +25,6 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void OnTimer(UINT_PTR id) override;
-    bool OnPaint() override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlType) override;
     void OnDestroy() override;
 
 private:
@@ -39,6 +36,5 @@ private:
     void CancelAssessment();
 
     CWinSAT& m_winsat;
-    CAppearance m_look;
     UINT_PTR m_animationTimer = 0;
 };

@@ -13,10 +13,10 @@
 #include "pages/core/NoiseText.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
-#include "settings/CAppearance.h"
 
 CSectionPage::CSectionPage(const CWindowContext& ctx, UINT templateId)
-    : CStyledDialog(ctx, templateId), m_background(::CreateSolidBrush(kDarkBack)) {
+    : CStyledDialog(ctx, templateId) {
+    m_look.AddTitles({kTitleId});
     // Every page reseeds: the noise differs from one start to the next.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
@@ -25,18 +25,25 @@ CSectionPage::~CSectionPage() = default;
 
 void CSectionPage::SetLabels(std::vector<PageLabel> labels) { m_labels = std::move(labels); }
 
-void CSectionPage::AddField(int id, size_t noiseLength) { m_fields.push_back({id, noiseLength, std::wstring()}); }
+void CSectionPage::AddField(int id, size_t noiseLength) {
+    m_fields.push_back({id, noiseLength, std::wstring()});
+    m_look.AddValueField(id);
+}
 
 void CSectionPage::SetWeiField(std::wstring CWinSAT::*score, size_t noiseLength) {
     m_weiScore = score;
     m_weiNoise = noiseLength;
+    m_look.AddValueField(kWeiFieldId);
 }
 
 void CSectionPage::SetButton(int id) { m_buttonId = id; }
 
 void CSectionPage::SetComboNoise(size_t noiseLength) { m_comboNoise = noiseLength; }
 
-void CSectionPage::AddGroupCaption(int captionId, int groupBoxId) { m_groupCaptions.push_back({captionId, groupBoxId}); }
+void CSectionPage::AddGroupCaption(int captionId, int groupBoxId) {
+    m_groupCaptions.push_back({captionId, groupBoxId});
+    m_look.AddCaption(captionId);
+}
 
 void CSectionPage::RefreshEverySecond() { m_refreshes = true; }
 
@@ -47,9 +54,8 @@ void CSectionPage::SetValue(int id, const std::wstring& text) {
 
 BOOL CSectionPage::OnInitDialog() {
     CStyledDialog::OnInitDialog();
-    m_darkMode = Options().GetBool(L"fDarkMode");
     if (m_buttonId) StyleButton();
-    ApplyPageFonts();
+    ApplyAppFontToChildren();
     CreateTitleFont();
     SetLabelTexts();
     FitLabels();
@@ -70,19 +76,13 @@ BOOL CSectionPage::OnInitDialog() {
 
 void CSectionPage::StyleButton() {
     if (!m_button.GetSafeHwnd()) m_button.SubclassDlgItem(m_buttonId, m_hWnd);
-    if (m_darkMode) {
+    if (DarkMode()) {
         CMFCButton::EnableWindowsTheming(false);
         m_button.SetFaceColor(kDarkBack, true);
         m_button.SetTextColor(kDarkValue);
     } else {
         CMFCButton::EnableWindowsTheming(true);
     }
-}
-
-void CSectionPage::ApplyPageFonts() {
-    const HFONT font = FontOrDialogFont(AppFont(), m_hWnd);
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void CSectionPage::CreateTitleFont() {
@@ -233,50 +233,6 @@ void CSectionPage::FinishReveal() {
         m_refreshTimer = SetTimer(kRefreshTimer, kRefreshPeriod);
     }
     if (m_weiScore) UpdateWeiScore();
-}
-
-bool CSectionPage::OnPaint() {
-    // The dialog background (black in dark mode) is all a page shows.
-    PAINTSTRUCT ps;
-    ::BeginPaint(m_hWnd, &ps);
-    ::EndPaint(m_hWnd, &ps);
-    return true;
-}
-
-bool CSectionPage::IsValueField(int id) const {
-    if (m_weiScore && id == kWeiFieldId) return true;
-    return std::any_of(m_fields.begin(), m_fields.end(), [id](const Field& f) { return f.id == id; });
-}
-
-bool CSectionPage::IsGroupCaption(int id) const {
-    return std::any_of(m_groupCaptions.begin(), m_groupCaptions.end(),
-                       [id](const GroupCaption& g) { return g.caption == id; });
-}
-
-HBRUSH CSectionPage::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
-    if (ctlType == WM_CTLCOLORDLG) return m_darkMode ? m_background.Get() : nullptr;
-    const int id = ::GetDlgCtrlID(control);
-    const bool isStatic = ctlType == WM_CTLCOLORSTATIC;
-    if (ctlType == WM_CTLCOLOREDIT || (isStatic && IsValueField(id))) {
-        if (!m_darkMode) return nullptr;
-        ::SetTextColor(dc, kDarkValue);
-        ::SetBkColor(dc, kDarkBack);
-        return m_background.Get();
-    }
-    if (isStatic && IsGroupCaption(id)) {
-        // Opaque in the page's own background colour: it hides the frame line.
-        if (!m_darkMode) return nullptr;
-        ::SetTextColor(dc, kDarkText);
-        ::SetBkColor(dc, kDarkBack);
-        ::SetBkMode(dc, OPAQUE);
-        return m_background.Get();
-    }
-    if (isStatic && m_darkMode) {
-        ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, id == kTitleId ? kDarkValue : kDarkText);
-        return static_cast<HBRUSH>(::GetStockObject(HOLLOW_BRUSH));
-    }
-    return CStyledDialog::OnCtlColor(dc, control, ctlType);
 }
 
 bool CSectionPage::OnCommand(UINT id, UINT code, HWND control) {

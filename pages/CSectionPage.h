@@ -110,16 +110,11 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     void OnTimer(UINT_PTR id) override;
-    bool OnPaint() override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlType) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
-    // The application font (or the page's own dialog font) on every control.
-    void ApplyPageFonts();
     // Typing into the combo is undone: the selected item's text comes back.
     void OnEditchangeCombo();
 
-    bool m_darkMode = false;
     int m_comboSelection = -1;
     UINT_PTR m_revealTimer = kRevealTimer;
     unsigned m_tick = 0;
@@ -145,8 +140,6 @@ private:
     void CollectOnce();
     // True while the program's collectors are still being built.
     bool CollectorsPending() const;
-    bool IsValueField(int id) const;
-    bool IsGroupCaption(int id) const;
     void OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSameKind,
                            const std::function<std::unique_ptr<CDialogEx>()>& make, bool pauseFirst,
                            bool windows10Only);
@@ -163,7 +156,6 @@ private:
     bool m_revealed = false;
     bool m_collected = false;
 
-    CBrushHandle m_background;
     CFontHandle m_titleFont;
     CMFCButton m_button;
     CDialogEx* m_monitor = nullptr;

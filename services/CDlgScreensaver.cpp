@@ -45,7 +45,11 @@ CDlgScreensaver::CDlgScreensaver(CWnd* parent, const CSettingsStore& settings, c
       m_settings(settings),
       m_texts(texts),
       m_appFont(appFont),
-      m_path(InstalledScreensaverPath()) {}
+      m_path(InstalledScreensaverPath()),
+      m_look(CAppearance::Background::FramedPicture) {
+    // The edit asks as a static control while it is disabled.
+    m_look.AddValueFields({IDC_SCREENSAVER_WAIT});
+}
 
 BOOL CDlgScreensaver::OnInitDialog() {
     CDialogEx::OnInitDialog();
@@ -186,14 +190,13 @@ bool CDlgScreensaver::OnNotify(NMHDR* hdr, LRESULT* result) {
 bool CDlgScreensaver::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(m_hWnd, &ps);
-    m_look.PaintPicture(dc, GetClientRect());
+    m_look.PaintBackground(dc, GetClientRect());
     ::EndPaint(m_hWnd, &ps);
     return true;
 }
 
 HBRUSH CDlgScreensaver::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
-    // The edit asks as a static control while it is disabled.
-    return m_look.CtlColor(dc, control, ctlType, {IDC_SCREENSAVER_WAIT});
+    return m_look.CtlColor(dc, control, ctlType);
 }
 
 bool CDlgScreensaver::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {

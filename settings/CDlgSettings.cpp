@@ -8,28 +8,23 @@ bool LanguageExcludesEmbeddedFont(const std::wstring& language) {
 }
 
 CDlgSettings::CDlgSettings(const CWindowContext& ctx, CWnd* mainWindow)
-    : CStyledDialog(ctx, IDD_SETTINGS, mainWindow), m_mainWindow(mainWindow) {}
+    : CStyledDialog(ctx, IDD_SETTINGS, mainWindow, Background::FramedPicture), m_mainWindow(mainWindow) {}
 
 BOOL CDlgSettings::OnInitDialog() {
     CStyledDialog::OnInitDialog();
-    m_look.LoadPicture();
 
     const std::wstring language = Options().GetString(L"strLanguage");
     m_ctx.texts.FillLanguageCombo(GetDlgItem(IDC_SETTINGS_LANGUAGE), language);
-    const bool dark = Options().GetBool(L"fDarkMode");
-    ::CheckDlgButton(m_hWnd, IDC_SETTINGS_DARK, dark ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(m_hWnd, IDC_SETTINGS_DARK, DarkMode() ? BST_CHECKED : BST_UNCHECKED);
     if (LanguageExcludesEmbeddedFont(language)) ::EnableWindow(GetDlgItem(IDC_SETTINGS_FONT), FALSE);
 
-    m_look.ApplyDarkMode(m_hWnd, dark);
     ApplyFont();
     SetTexts();
     return TRUE;
 }
 
 void CDlgSettings::ApplyFont() {
-    CAppearance::ApplyFont(m_hWnd, AppFont(),
-                           {IDC_SETTINGS_FONT, IDC_SETTINGS_LANGUAGE_LABEL, IDC_SETTINGS_DARK_LABEL,
-                            IDC_SETTINGS_FONT_LABEL});
+    ApplyAppFont({IDC_SETTINGS_FONT, IDC_SETTINGS_LANGUAGE_LABEL, IDC_SETTINGS_DARK_LABEL, IDC_SETTINGS_FONT_LABEL});
 }
 
 void CDlgSettings::SetTexts() {
@@ -84,7 +79,7 @@ void CDlgSettings::OnLanguageChosen() {
 
 void CDlgSettings::OnDarkModeToggled() {
     const bool dark = ::IsDlgButtonChecked(m_hWnd, IDC_SETTINGS_DARK) == BST_CHECKED;
-    m_look.ApplyDarkMode(m_hWnd, dark);
+    SetDarkMode(dark);
     Options().SetBool(L"fDarkMode", dark);
     Notify(WM_APP_DARKMODE);
 }
@@ -116,23 +111,4 @@ bool CDlgSettings::OnCommand(UINT id, UINT code, HWND /*control*/) {
         return true;
     }
     return false;
-}
-
-bool CDlgSettings::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    m_look.PaintPicture(dc, GetClientRect());
-    ::EndPaint(m_hWnd, &ps);
-    return true;
-}
-
-HBRUSH CDlgSettings::OnCtlColor(HDC dc, HWND control, UINT ctlType) { return m_look.CtlColor(dc, control, ctlType); }
-
-bool CDlgSettings::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
-    if (msg == WM_ERASEBKGND) {
-        // The whole client area is painted in WM_PAINT.
-        *result = 1;
-        return true;
-    }
-    return CStyledDialog::OnMessage(msg, wp, lp, result);
 }

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "settings/CAppearance.h"
 #include "settings/CStyledDialog.h"
 
 class CDlgSettings : public CStyledDialog {
@@ -14,10 +13,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnPaint() override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlType) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
 
 private:
     void SetTexts();
@@ -28,7 +24,6 @@ private:
     void Notify(UINT message) const;
 
     CWnd* m_mainWindow;
-    CAppearance m_look;
     std::vector<std::wstring> m_fontNames;  // data of the font list's entries
 };
 

@@ -33,25 +33,26 @@ const wchar_t kSelectDriveNotice[] = L"Please select a target drive array slot f
 
 }  // namespace
 
-CDlgSMART::CDlgSMART(const CWindowContext& ctx, CWnd* parent)
-    : CStyledDialog(ctx, IDD_SMART, parent), m_ownIo(std::make_unique<CWinDriveIo>()), m_io(*m_ownIo) {}
+CDlgSMART::CDlgSMART(const CWindowContext& ctx, CWnd* parent) : CDlgSMART(ctx, nullptr, parent) {}
 
-CDlgSMART::CDlgSMART(const CWindowContext& ctx, IDriveIo& io, CWnd* parent)
-    : CStyledDialog(ctx, IDD_SMART, parent), m_io(io) {}
+CDlgSMART::CDlgSMART(const CWindowContext& ctx, IDriveIo& io, CWnd* parent) : CDlgSMART(ctx, &io, parent) {}
+
+CDlgSMART::CDlgSMART(const CWindowContext& ctx, IDriveIo* io, CWnd* parent)
+    : CStyledDialog(ctx, IDD_SMART, parent, Background::StretchedFramedPicture),
+      m_ownIo(io ? nullptr : std::make_unique<CWinDriveIo>()),
+      m_io(io ? *io : *m_ownIo) {
+    m_look.AddValueFields({IDC_SMART_SERIAL, IDC_SMART_FIRMWARE, IDC_SMART_HEALTH, IDC_SMART_TEMPERATURE});
+}
 
 BOOL CDlgSMART::OnInitDialog() {
     CStyledDialog::OnInitDialog();
-    m_look.LoadPicture();
     SetTexts();
-    CAppearance::ApplyFont(m_hWnd, AppFont(),
-                           {IDC_SMART_DRIVE_LABEL, IDC_SMART_SERIAL_LABEL, IDC_SMART_FIRMWARE_LABEL,
-                            IDC_SMART_HEALTH_LABEL, IDC_SMART_TEMPERATURE_LABEL, IDC_SMART_DRIVE, IDC_SMART_LIST,
-                            IDC_SMART_SERIAL, IDC_SMART_HEALTH, IDC_SMART_TEMPERATURE, IDC_SMART_FIRMWARE});
+    ApplyAppFont({IDC_SMART_DRIVE_LABEL, IDC_SMART_SERIAL_LABEL, IDC_SMART_FIRMWARE_LABEL, IDC_SMART_HEALTH_LABEL,
+                  IDC_SMART_TEMPERATURE_LABEL, IDC_SMART_DRIVE, IDC_SMART_LIST, IDC_SMART_SERIAL, IDC_SMART_HEALTH,
+                  IDC_SMART_TEMPERATURE, IDC_SMART_FIRMWARE});
 
     HWND list = GetDlgItem(IDC_SMART_LIST);
-    const bool dark = Options().GetBool(L"fDarkMode");
-    m_look.ApplyDarkMode(nullptr, dark);
-    if (dark) ListView_SetBkColor(list, kDarkBack);
+    if (DarkMode()) ListView_SetBkColor(list, kDarkBack);
 
     const int first = FillDriveCombo();
 
@@ -168,7 +169,7 @@ LRESULT CDlgSMART::OnListCustomDraw(NMLVCUSTOMDRAW* cd) const {
         case CDDS_PREPAINT: return CDRF_NOTIFYITEMDRAW;
         case CDDS_ITEMPREPAINT: {
             const RowColours colours =
-                GetRowColours(static_cast<RowSeverity>(cd->nmcd.lItemlParam), m_look.Dark());
+                GetRowColours(static_cast<RowSeverity>(cd->nmcd.lItemlParam), DarkMode());
             if (!colours.ListDefault) {
                 cd->clrText = colours.Text;
                 cd->clrTextBk = colours.Back;
@@ -179,18 +180,9 @@ LRESULT CDlgSMART::OnListCustomDraw(NMLVCUSTOMDRAW* cd) const {
     }
 }
 
-bool CDlgSMART::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    m_look.PaintPicture(dc, GetClientRect(), /*stretch=*/true);
-    ::EndPaint(m_hWnd, &ps);
-    return true;
-}
-
 HBRUSH CDlgSMART::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
-    HBRUSH brush = m_look.CtlColor(
-        dc, control, ctlType, {IDC_SMART_SERIAL, IDC_SMART_FIRMWARE, IDC_SMART_HEALTH, IDC_SMART_TEMPERATURE});
-    if (brush && m_look.Dark() && ::GetDlgCtrlID(control) == IDC_SMART_HEALTH)
+    HBRUSH brush = CStyledDialog::OnCtlColor(dc, control, ctlType);
+    if (brush && DarkMode() && ::GetDlgCtrlID(control) == IDC_SMART_HEALTH)
         ::SetTextColor(dc, GetDarkSeverityColour(m_healthSeverity));
     return brush;
 }

@@ -8,7 +8,6 @@
 
 #include <memory>
 
-#include "settings/CAppearance.h"
 #include "settings/CStyledDialog.h"
 #include "smart/core/DriveDisplay.h"
 #include "smart/core/IDriveIo.h"
@@ -28,12 +27,13 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnPaint() override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlType) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
     bool OnNotify(NMHDR* hdr, LRESULT* result) override;
 
 private:
+    // `io` null: this computer's drives through an I/O object of its own.
+    CDlgSMART(const CWindowContext& ctx, IDriveIo* io, CWnd* parent);
     void SetTexts();
     void InsertColumns();
     void OnSelchangeDrive();
@@ -42,6 +42,5 @@ private:
 
     std::unique_ptr<IDriveIo> m_ownIo;
     IDriveIo& m_io;
-    CAppearance m_look;
     RowSeverity m_healthSeverity = kSeverityNormal;
 };

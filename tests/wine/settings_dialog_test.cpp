@@ -138,6 +138,8 @@ TEST(SettingsDialogLanguage, AnEmptyEnglishNameIsStoredAndLoadedLikeAnyOther) {
 
 TEST(Appearance, DarkModeColoursValueFieldsLabelsAndTheTitle) {
     CAppearance look;
+    look.AddValueFields({1110});
+    look.AddTitles({1001});
     look.ApplyDarkMode(nullptr, true);
     HWND parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     auto child = [&](int id) {
@@ -147,15 +149,15 @@ TEST(Appearance, DarkModeColoursValueFieldsLabelsAndTheTitle) {
     HWND value = child(1110), label = child(1111), title = child(1001);
     HDC dc = ::CreateCompatibleDC(nullptr);
 
-    EXPECT_EQ(look.CtlColor(dc, value, WM_CTLCOLORSTATIC, {1110}), look.BlackBrush());
+    EXPECT_EQ(look.CtlColor(dc, value, WM_CTLCOLORSTATIC), look.BlackBrush());
     EXPECT_EQ(::GetTextColor(dc), RGB(0, 255, 0));
     EXPECT_EQ(::GetBkColor(dc), RGB(0, 0, 0));
 
-    EXPECT_EQ(look.CtlColor(dc, label, WM_CTLCOLORSTATIC, {1110}), ::GetStockObject(HOLLOW_BRUSH));
+    EXPECT_EQ(look.CtlColor(dc, label, WM_CTLCOLORSTATIC), ::GetStockObject(HOLLOW_BRUSH));
     EXPECT_EQ(::GetTextColor(dc), RGB(255, 255, 255));
     EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
 
-    EXPECT_EQ(look.CtlColor(dc, title, WM_CTLCOLORSTATIC, {1110}), ::GetStockObject(HOLLOW_BRUSH));
+    EXPECT_EQ(look.CtlColor(dc, title, WM_CTLCOLORSTATIC), ::GetStockObject(HOLLOW_BRUSH));
     EXPECT_EQ(::GetTextColor(dc), RGB(0, 255, 0));
 
     EXPECT_EQ(look.CtlColor(dc, value, WM_CTLCOLOREDIT), look.BlackBrush());
@@ -163,7 +165,7 @@ TEST(Appearance, DarkModeColoursValueFieldsLabelsAndTheTitle) {
 
     look.ApplyDarkMode(nullptr, false);
     for (UINT kind : {WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT, WM_CTLCOLORDLG})
-        EXPECT_EQ(look.CtlColor(dc, value, kind, {1110}), nullptr);
+        EXPECT_EQ(look.CtlColor(dc, value, kind), nullptr);
 
     ::DeleteDC(dc);
     ::DestroyWindow(parent);
@@ -171,7 +173,7 @@ TEST(Appearance, DarkModeColoursValueFieldsLabelsAndTheTitle) {
 
 TEST(Appearance, PictureFrameStaysVisibleAroundTheOverlay) {
     theApp.m_gdiplus.Startup();
-    CAppearance look;
+    CAppearance look(CAppearance::Background::FramedPicture);
     look.LoadPicture();
     ASSERT_NE(look.Picture(), nullptr);
     EXPECT_EQ(look.Picture()->GetWidth(), 500u);
@@ -182,7 +184,7 @@ TEST(Appearance, PictureFrameStaysVisibleAroundTheOverlay) {
     const RECT client{0, 0, 200, 100};
 
     look.ApplyDarkMode(nullptr, false);
-    look.PaintPicture(dc, client);
+    look.PaintBackground(dc, client);
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     const uint32_t faceBgr = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
     EXPECT_EQ(pixel(100, 50), faceBgr);  // inside: opaque face colour
@@ -191,7 +193,7 @@ TEST(Appearance, PictureFrameStaysVisibleAroundTheOverlay) {
     EXPECT_TRUE(frameShowsPicture);
 
     look.ApplyDarkMode(nullptr, true);
-    look.PaintPicture(dc, client);
+    look.PaintBackground(dc, client);
     const uint32_t inside = pixel(100, 50);
     EXPECT_LT(((inside >> 16) & 0xFF) + ((inside >> 8) & 0xFF) + (inside & 0xFF), 3u * 40);  // nearly black
 
