@@ -52,10 +52,24 @@ BOOL COrvanelApp::InitInstance() {
     m_collectors.BuildInBackground();
 
     m_gdiplus.Startup();
+    StartWidgets();
     RunMainWindow();
+    if (m_options.GetBool(L"fWidgetsEnable")) m_widgets.CloseEnabled();
+    m_widgets.CloseAll();  // whatever else is open draws with GDI+ too
     // Everything that drew with GDI+ is gone by now.
     m_gdiplus.Shutdown();
     return FALSE;
+}
+
+void COrvanelApp::StartWidgets() {
+    if (!m_widgetSources) m_widgetSources = std::make_unique<CWidgetSourcesOf<COrvanelApp>>(*this);
+    m_widgets.SetContext({&m_options, &m_translate, m_widgetSources.get()});
+    m_widgets.Load();
+    if (m_options.GetBool(L"fFirstRun")) {
+        m_widgets.ApplyFirstRunLayout();
+        m_options.SetBool(L"fFirstRun", false);
+    }
+    if (m_options.GetBool(L"fWidgetsEnable")) m_widgets.ShowEnabled();
 }
 
 void COrvanelApp::RunMainWindow() {

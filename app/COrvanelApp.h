@@ -15,6 +15,7 @@
 #include "settings/COptions.h"
 #include "settings/CTranslate.h"
 #include "settings/CWindowContext.h"
+#include "widgets/CWidgetManager.h"
 
 class COrvanelApp : public CWinApp {
 public:
@@ -38,6 +39,7 @@ public:
     // Start-up builds them on a worker thread once it knows it is the only
     // instance, so a second copy never queries the system.
     CCollectors m_collectors;
+    CWidgetManager m_widgets;  // section "Widgets" of the same settings file
     CWinSAT m_winsat;  // experience-index scores shown by the pages
     CGdiPlusSession m_gdiplus;
     CHandle m_mutex;
@@ -51,6 +53,8 @@ private:
     // Runs the main window modally (or removes the logon task) and closes
     // the windows that belong to it.
     void RunMainWindow();
+    // Start-up's widget step: settings, the first run's layout, the windows.
+    void StartWidgets();
 
     const CWindowContext m_context;
 };

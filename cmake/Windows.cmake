@@ -220,3 +220,10 @@ endforeach()
 add_executable(screensaver_frames ${CMAKE_SOURCE_DIR}/bench/screensaver_frames.cpp)
 orvanel_win_defaults(screensaver_frames)
 target_link_options(screensaver_frames PRIVATE -static -municode)
+
+# ---- widget benchmark (bench/widgets) --------------------------------------
+# Renders widgets in-process many times, watching objects and working set.
+add_executable(widget_render ${CMAKE_SOURCE_DIR}/bench/widget_render.cpp $<TARGET_OBJECTS:orvanel_res>)
+orvanel_win_defaults(widget_render)
+target_link_libraries(widget_render PRIVATE orvanel_main)
+target_link_options(widget_render PRIVATE -static -municode)

@@ -15,6 +15,7 @@
 #define IDD_SECTION_MOTHERBOARD 182
 #define IDD_SETTINGS            156
 #define IDD_WIDGETS             158
+#define IDD_WIDGET              167
 #define IDD_USAGE               179
 #define IDD_USAGE_CTRL          181
 #define IDD_SCREENSAVER         221

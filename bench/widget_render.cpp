@@ -1,0 +1,82 @@
+// Renders an arrow gauge, a history graph and a text panel many times each
+// through the widget window's whole frame path (bitmap, GDI+ drawing,
+// layered-window update) and prints the GDI and USER object counts, the
+// working set and the time per frame after frame 10 and after the last.
+//   widget_render.exe [FRAMES]   (default 10000)
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/COrvanelApp.h"
+#include "tests/common/WinFiles.h"
+#include "widgets/CDlgWidget.h"
+#include "widgets/CWidgetManager.h"
+#include "widgets/CWidgetSources.h"
+
+COrvanelApp theApp;
+
+namespace {
+
+class BenchSources : public CWidgetSourcesOf<COrvanelApp> {
+public:
+    BenchSources() : CWidgetSourcesOf<COrvanelApp>(theApp) {}
+    int Sample(WidgetMetric) override { return static_cast<int>(++n % 101); }
+    unsigned n = 0;
+};
+
+void Report(const wchar_t* kind, int frame, double msPerFrame) {
+    PROCESS_MEMORY_COUNTERS pmc{};
+    pmc.cb = sizeof(pmc);
+    ::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof(pmc));
+    std::printf("%-22ls frame %6d  GDI %4lu  USER %4lu  working set %7.1f MB  %.3f ms/frame\n", kind, frame,
+                ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS),
+                ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS), pmc.WorkingSetSize / 1048576.0,
+                msPerFrame);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int frames = argc > 1 ? _wtoi(argv[1]) : 10000;
+    const std::wstring folder = MakeTempFolder(L"orvanel-widget-bench");
+    theApp.m_options.SetFile(folder + L"\\settings.ini");
+    theApp.m_translate.Load(L"English");
+    theApp.m_gdiplus.Startup();
+    theApp.CreateCollectors();
+
+    BenchSources sources;
+    CWidgetManager manager;
+    manager.SetContext({&theApp.m_options, &theApp.m_translate, &sources});
+    manager.Load();
+    LARGE_INTEGER freq, t0, t1;
+    ::QueryPerformanceFrequency(&freq);
+    for (const wchar_t* kind : {L"CPUUsageWithArrow", L"CPUUsageHistory", L"OperatingSystem"}) {
+        const int index = manager.IndexOf(kind);
+        CDlgWidget* w = manager.Window(static_cast<size_t>(index));
+        manager.Settings(static_cast<size_t>(index)).X = 100;
+        manager.Settings(static_cast<size_t>(index)).Y = 100;
+        if (!w->CreateWidget(static_cast<size_t>(index), kind)) return 1;
+        w->ShowWindow(SW_SHOWNOACTIVATE);
+        HDC screen = ::GetDC(nullptr);
+        ::QueryPerformanceCounter(&t0);
+        for (int f = 1; f <= frames; ++f) {
+            w->ForceNextFrame();
+            w->RenderFrame(screen);
+            MSG msg;
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+            if (f == 10 || f == frames) {
+                ::QueryPerformanceCounter(&t1);
+                Report(kind, f, (t1.QuadPart - t0.QuadPart) * 1000.0 / freq.QuadPart / f);
+            }
+        }
+        ::ReleaseDC(nullptr, screen);
+        w->DestroyWindow();
+    }
+    manager.CloseAll();
+    RemoveFolder(folder);
+    theApp.m_gdiplus.Shutdown();
+    return 0;
+}
