@@ -1,5 +1,6 @@
 #include "widgets/CWidgetRenderer.h"
 
+#include <any>
 #include <functional>
 
 #include "common/Format.h"
@@ -48,6 +49,74 @@ LayerKey KeyOf(const CDlgWidget& w) {
     return {c.Lit, c.Label, c.Glow, c.Fill, w.Background(), w.Width(), w.Height(), w.DrawingFont(), std::wstring()};
 }
 
+// A picture drawn once and laid over every frame until what it shows
+// changes: the frame, the dial, texts that stay the same. Drawing text and
+// wide glows costs far more than laying a finished picture down.
+class CLayer {
+public:
+    // Redraws the layer when `key` differs from the one it was drawn for.
+    // The layer covers (x, y, width, height) of the widget; `draw` paints in
+    // widget coordinates.
+    template <typename Key>
+    void Put(Graphics& g, const Key& key, int x, int y, int width, int height,
+             const std::function<void(Graphics&)>& draw) {
+        if (!m_image || !(std::any_cast<Key>(&m_key) && *std::any_cast<Key>(&m_key) == key) || x != m_x || y != m_y ||
+            width != static_cast<int>(m_image->GetWidth()) || height != static_cast<int>(m_image->GetHeight())) {
+            m_image = std::make_unique<Bitmap>(width, height, PixelFormat32bppPARGB);
+            Graphics layer(m_image.get());
+            layer.TranslateTransform(static_cast<REAL>(-x), static_cast<REAL>(-y));
+            draw(layer);
+            m_key = key;
+            m_x = x;
+            m_y = y;
+        }
+        g.DrawImage(m_image.get(), x, y, width, height);
+    }
+
+private:
+    std::unique_ptr<Bitmap> m_image;
+    std::any m_key;
+    int m_x = 0, m_y = 0;
+};
+
+// The frame (and fill) of a rectangular widget.
+void PutFrame(Graphics& g, CDlgWidget& w, bool useCaches, CLayer& layer) {
+    auto draw = [&](Graphics& target) {
+        DrawWidgetFrame(target, w.Width(), w.Height(), w.Colors(), w.Background());
+    };
+    if (useCaches)
+        layer.Put(g, KeyOf(w), 0, 0, w.Width(), w.Height(), draw);
+    else
+        draw(g);
+}
+
+// A line of text with its glow, left at (x, y) or centred across the widget.
+struct TextKey {
+    LayerKey Look;
+    std::wstring Text;
+    bool operator==(const TextKey& o) const { return Look == o.Look && Text == o.Text; }
+};
+
+void PutText(Graphics& g, CDlgWidget& w, bool useCaches, CLayer& layer, const std::wstring& text, bool centred,
+             GeoPoint at) {
+    const Font* font = w.DrawingFont();
+    if (!font) return;
+    auto draw = [&](Graphics& target) {
+        if (centred)
+            DrawCentredText(target, text, *font, at.Y, w.Width(), w.Colors());
+        else
+            DrawGlowText(target, text, *font, at, w.Colors());
+    };
+    if (!useCaches) {
+        draw(g);
+        return;
+    }
+    // A band from a little above the line to the next line's start holds
+    // the glyphs and their glow copies.
+    const int top = static_cast<int>(at.Y) - 4;
+    layer.Put(g, TextKey{KeyOf(w), text}, 0, top, w.Width(), kPanelLineStep + 8, draw);
+}
+
 // ---- level bar ------------------------------------------------------------
 
 class CLevelBarRenderer : public CWidgetRenderer {
@@ -60,9 +129,9 @@ public:
         return m_value != before;
     }
 
-    void Draw(Graphics& g, CDlgWidget& w, bool /*useCaches*/) override {
+    void Draw(Graphics& g, CDlgWidget& w, bool useCaches) override {
         const WidgetColors& c = w.Colors();
-        DrawWidgetFrame(g, w.Width(), w.Height(), c, w.Background());
+        PutFrame(g, w, useCaches, m_frame);
         const BarLayout bar = LayOutBar(w.Width(), m_value);
         // Two rows per level; each colour's rows go in one call (a call per
         // row costs more than the rest of the frame).
@@ -76,15 +145,14 @@ public:
         if (!litRows.empty()) g.FillRectangles(&lit, litRows.data(), static_cast<INT>(litRows.size()));
         if (!unlitRows.empty()) g.FillRectangles(&unlit, unlitRows.data(), static_cast<INT>(unlitRows.size()));
         if (bar.Halo) g.FillRectangle(&unlit, ToRect(bar.HaloRect));
-        if (const Font* font = w.DrawingFont()) {
-            DrawCentredText(g, TitleOf(w, WidgetFamily::LevelBar, m_metric), *font, kBarTitleY, w.Width(), c);
-            DrawCentredText(g, Format(L"%i%ls", m_value, L"%"), *font, kBarValueY, w.Width(), c);
-        }
+        PutText(g, w, useCaches, m_title, TitleOf(w, WidgetFamily::LevelBar, m_metric), true, {0, kBarTitleY});
+        PutText(g, w, useCaches, m_text, Format(L"%i%ls", m_value, L"%"), true, {0, kBarValueY});
     }
 
 private:
     WidgetMetric m_metric;
     int m_value = 0;
+    CLayer m_frame, m_title, m_text;
 };
 
 // ---- arrow gauge ------------------------------------------------------------
@@ -110,14 +178,15 @@ public:
         // drawn once per window and look, and only the needle each time.
         LayerKey key = KeyOf(w);
         key.Title = TitleOf(w, WidgetFamily::Arrow, m_metric);
-        if (!(key == m_key) || !m_under || !m_over) {
-            m_key = key;
-            m_under = DrawLayer(w, [&](Graphics& layer) { DrawDial(layer, w, d); });
-            m_over = DrawLayer(w, [&](Graphics& layer) { DrawHubAndLabels(layer, w, d); });
-        }
-        PutLayer(g, *m_under);
+        m_under.Put(g, key, 0, 0, w.Width(), w.Height(), [&](Graphics& layer) {
+            layer.SetSmoothingMode(SmoothingModeHighQuality);
+            DrawDial(layer, w, d);
+        });
         DrawNeedle(g, w, d);
-        PutLayer(g, *m_over);
+        m_over.Put(g, key, 0, 0, w.Width(), w.Height(), [&](Graphics& layer) {
+            layer.SetSmoothingMode(SmoothingModeHighQuality);
+            DrawHubAndLabels(layer, w, d);
+        });
     }
 
 private:
@@ -154,20 +223,7 @@ private:
         }
     }
 
-    std::unique_ptr<Bitmap> DrawLayer(CDlgWidget& w, const std::function<void(Graphics&)>& draw) const {
-        auto layer = std::make_unique<Bitmap>(w.Width(), w.Height(), PixelFormat32bppPARGB);
-        Graphics g(layer.get());
-        g.SetSmoothingMode(SmoothingModeHighQuality);
-        draw(g);
-        return layer;
-    }
-
-    static void PutLayer(Graphics& g, Bitmap& layer) {
-        g.DrawImage(&layer, 0, 0, static_cast<INT>(layer.GetWidth()), static_cast<INT>(layer.GetHeight()));
-    }
-
-    LayerKey m_key;
-    std::unique_ptr<Bitmap> m_under, m_over;
+    CLayer m_under, m_over;
     WidgetMetric m_metric;
 };
 
@@ -184,9 +240,9 @@ public:
         return true;  // the graph scrolls every sample
     }
 
-    void Draw(Graphics& g, CDlgWidget& w, bool /*useCaches*/) override {
+    void Draw(Graphics& g, CDlgWidget& w, bool useCaches) override {
         const WidgetColors& c = w.Colors();
-        DrawWidgetFrame(g, w.Width(), w.Height(), c, w.Background());
+        PutFrame(g, w, useCaches, m_frame);
         const std::vector<GeoSegment> line = HistoryLine(w.State().History, w.Width(), w.Height());
         if (!line.empty()) {
             Pen pen(ToColor(c.Lit), 1.0f);
@@ -198,12 +254,12 @@ public:
                 g.DrawPath(&pen, &path);
             }
         }
-        if (const Font* font = w.DrawingFont())
-            DrawGlowText(g, TitleOf(w, WidgetFamily::History, m_metric), *font, kHistoryTitle, c);
+        PutText(g, w, useCaches, m_title, TitleOf(w, WidgetFamily::History, m_metric), false, kHistoryTitle);
     }
 
 private:
     WidgetMetric m_metric;
+    CLayer m_frame, m_title;
 };
 
 // ---- text panels --------------------------------------------------------------
@@ -222,15 +278,15 @@ public:
         return changed;
     }
 
-    void Draw(Graphics& g, CDlgWidget& w, bool /*useCaches*/) override {
-        const WidgetColors& c = w.Colors();
-        DrawWidgetFrame(g, w.Width(), w.Height(), c, w.Background());
-        const Font* font = w.DrawingFont();
-        if (!font) return;
-        if (m_content.HasTitle) DrawCentredText(g, m_content.Title, *font, kPanelTitleY, w.Width(), c);
+    void Draw(Graphics& g, CDlgWidget& w, bool useCaches) override {
+        PutFrame(g, w, useCaches, m_frame);
+        if (m_content.HasTitle) PutText(g, w, useCaches, m_title, m_content.Title, true, {0, kPanelTitleY});
+        // Most lines read the same as a second ago; only those that changed
+        // are drawn anew.
+        if (m_lines.size() < m_content.Lines.size()) m_lines.resize(m_content.Lines.size());
         for (size_t i = 0; i < m_content.Lines.size(); ++i)
-            DrawGlowText(g, m_content.Lines[i], *font,
-                         {static_cast<float>(kPanelTextX), static_cast<float>(PanelLineY(i, m_content.HasTitle))}, c);
+            PutText(g, w, useCaches, m_lines[i], m_content.Lines[i], false,
+                    {static_cast<float>(kPanelTextX), static_cast<float>(PanelLineY(i, m_content.HasTitle))});
     }
 
     const PanelContent& Content() const { return m_content; }
@@ -238,6 +294,8 @@ public:
 private:
     std::wstring m_kind;
     PanelContent m_content;
+    CLayer m_frame, m_title;
+    std::vector<CLayer> m_lines;
     PanelCache m_cache;
 };
 

@@ -317,22 +317,36 @@ TEST_F(Widgets, ArrowNeedlePointsAtTheValueAndTheCornersStayClear) {
     EXPECT_GE(z.MaxAlpha(56, 117, 64, 126), 190u);
 }
 
-TEST_F(Widgets, ArrowFromCachedLayersLooksLikeOneDrawnAfresh) {
+// The largest difference of any channel of any pixel, out of 255.
+int WorstDifference(const Frame& a, const Frame& b) {
+    int worst = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            for (int shift = 0; shift < 32; shift += 8)
+                worst = std::max(worst, std::abs(static_cast<int>((a.Raw(x, y) >> shift) & 0xFF) -
+                                                 static_cast<int>((b.Raw(x, y) >> shift) & 0xFF)));
+    return worst;
+}
+
+TEST_F(Widgets, FramesFromCachedLayersLookLikeFramesDrawnAfresh) {
+    theApp.CreateCollectors();
     manager.Load();
-    CDlgWidget& w = Open(L"CPUUsageWithArrow");
+    sources.value = 37;
+    CDlgWidget& arrow = Open(L"CPUUsageWithArrow");
     for (int value : {0, 37, 100}) {
         SCOPED_TRACE(value);
-        w.State().Needle.Shown = value;  // 0 and 100 cross the scale labels
-        Frame cached(w), fresh(w, false);
-        int worst = 0;
-        for (int y = 0; y < fresh.Height(); ++y)
-            for (int x = 0; x < fresh.Width(); ++x) {
-                const uint32_t a = cached.Raw(x, y), b = fresh.Raw(x, y);
-                for (int shift = 0; shift < 32; shift += 8)
-                    worst = std::max(worst, std::abs(static_cast<int>((a >> shift) & 0xFF) -
-                                                     static_cast<int>((b >> shift) & 0xFF)));
-            }
-        EXPECT_LE(worst, 4);  // rounding of the layers' own blending, out of 255
+        arrow.State().Needle.Shown = value;  // 0 and 100 cross the scale labels
+        Frame cached(arrow), fresh(arrow, false);
+        EXPECT_LE(WorstDifference(cached, fresh), 4);  // the layers' own rounding
+    }
+    for (const wchar_t* kind : {L"CPUUsage", L"CPUUsageHistory", L"DateTime"}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(kind)));
+        CDlgWidget& w = Open(kind);
+        for (int frame = 0; frame < 3; ++frame) {
+            w.AdvanceFrame();
+            Frame cached(w), fresh(w, false);
+            EXPECT_LE(WorstDifference(cached, fresh), 4);
+        }
     }
 }
 
