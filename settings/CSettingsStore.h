@@ -20,6 +20,7 @@ public:
     CSettingsStore(const wchar_t* section, bool writeOnSet);
 
     void SetFile(const std::wstring& path) { m_file = path; }
+    const std::wstring& File() const { return m_file; }
 
     void Load();
     // Copies at most 255 characters and the terminator into `buffer` (which
