@@ -116,11 +116,13 @@ TEST_F(Widgets, LanguageWithoutANameShowsTheKindName) {
     const std::wstring folder = MakeTempDir(L"orvanel-lang");
     WriteUtf16File(folder + L"\\Test.lng",
                    L"[Language]\r\nlang_en=Testish\r\nlang_native=Testish\r\n[Text]\r\nWidgetMouse=Maus\r\n");
-    const std::wstring before = theApp.m_translate.Folder();
     theApp.m_translate.SetFolder(folder);
     theApp.m_translate.Load(L"Testish");
     manager.Load();
-    theApp.m_translate.SetFolder(before);
+    wchar_t exe[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring programFolder = exe;
+    theApp.m_translate.SetFolder(programFolder.substr(0, programFolder.find_last_of(L'\\')));
     RemoveTree(folder);
     EXPECT_EQ(manager.DisplayName(Index(L"Mouse")), L"Maus");
     EXPECT_EQ(manager.DisplayName(Index(L"Drives")), L"Drives");
