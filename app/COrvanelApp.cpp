@@ -62,8 +62,6 @@ BOOL COrvanelApp::InitInstance() {
 }
 
 void COrvanelApp::StartWidgets() {
-    if (!m_widgetSources) m_widgetSources = std::make_unique<CWidgetSourcesOf<COrvanelApp>>(*this);
-    m_widgets.SetContext({&m_options, &m_translate, m_widgetSources.get()});
     m_widgets.Load();
     if (m_options.GetBool(L"fFirstRun")) {
         m_widgets.ApplyFirstRunLayout();
@@ -74,7 +72,7 @@ void COrvanelApp::StartWidgets() {
 
 void COrvanelApp::RunMainWindow() {
     {
-        COrvanelDlg dlg(m_context);
+        COrvanelDlg dlg(m_context, &m_widgets);
         m_pMainWnd = &dlg;
         const std::wstring tail = m_lpCmdLine;
         if (tail == L"-uninstalltask") {

@@ -31,6 +31,8 @@ public:
 
     // What every window of the program is built with.
     const CWindowContext& Context() const { return m_context; }
+    // The desktop widgets (section "Widgets" of the same settings file).
+    CWidgetManager& Widgets() { return m_widgets; }
 
     std::wstring m_settingsPath;
     COptions m_options;
@@ -39,7 +41,6 @@ public:
     // Start-up builds them on a worker thread once it knows it is the only
     // instance, so a second copy never queries the system.
     CCollectors m_collectors;
-    CWidgetManager m_widgets;  // section "Widgets" of the same settings file
     CWinSAT m_winsat;  // experience-index scores shown by the pages
     CGdiPlusSession m_gdiplus;
     CHandle m_mutex;
@@ -57,6 +58,7 @@ private:
     void StartWidgets();
 
     const CWindowContext m_context;
+    CWidgetManager m_widgets{m_context};
 };
 
 // The one application object of the process.

@@ -12,6 +12,7 @@
 #include "services/core/UpdateFile.h"
 #include "smart/CDlgSMART.h"
 #include "settings/CDlgSettings.h"
+#include "widgets/CWidgetManager.h"
 
 namespace {
 
@@ -41,8 +42,8 @@ const COLORREF kDarkGreen = RGB(0, 100, 0);
 
 }  // namespace
 
-COrvanelDlg::COrvanelDlg(const CWindowContext& ctx)
-    : CStyledDialog(ctx, IDD_ORVANEL_DIALOG, nullptr, Background::Picture) {
+COrvanelDlg::COrvanelDlg(const CWindowContext& ctx, CWidgetManager* widgets)
+    : CStyledDialog(ctx, IDD_ORVANEL_DIALOG, nullptr, Background::Picture), m_widgets(widgets) {
     HINSTANCE inst = ::GetModuleHandleW(nullptr);
     m_hIcon = static_cast<HICON>(::LoadImageW(inst, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
                                               ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0));
@@ -304,6 +305,8 @@ bool COrvanelDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             return true;
         case WM_APP_LANGUAGE:
             RebuildPages();
+            // The widgets' names follow the language.
+            if (m_widgets) m_widgets->Reload(Options().GetBool(L"fWidgetsEnable"));
             return true;
         case WM_APP_DARKMODE:
             m_look.ApplyDarkMode(nullptr, Options().GetBool(L"fDarkMode"));

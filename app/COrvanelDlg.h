@@ -18,12 +18,15 @@ struct PAGE {
     std::unique_ptr<CDialogEx> page;
 };
 
+class CWidgetManager;
+
 class COrvanelDlg : public CStyledDialog {
 public:
     static constexpr UINT_PTR IDT_UPDATE_CHECK = 1;
     static constexpr size_t kSections = 9;
 
-    explicit COrvanelDlg(const CWindowContext& ctx);
+    // `widgets`, when given, follow the language and open from the menu.
+    explicit COrvanelDlg(const CWindowContext& ctx, CWidgetManager* widgets = nullptr);
     ~COrvanelDlg() override;
 
     void RebuildPages();
@@ -53,6 +56,7 @@ private:
     void OpenFromTray();
     LRESULT OnTreeCustomDraw(NMTVCUSTOMDRAW* cd);
 
+    CWidgetManager* m_widgets = nullptr;
     HICON m_hIcon = nullptr;
     HICON m_hIconSmall = nullptr;
     CTray m_tray;

@@ -13,18 +13,10 @@
 #include "tests/common/WinFiles.h"
 #include "widgets/CDlgWidget.h"
 #include "widgets/CWidgetManager.h"
-#include "widgets/CWidgetSources.h"
 
 COrvanelApp theApp;
 
 namespace {
-
-class BenchSources : public CWidgetSourcesOf<COrvanelApp> {
-public:
-    BenchSources() : CWidgetSourcesOf<COrvanelApp>(theApp) {}
-    int Sample(WidgetMetric) override { return static_cast<int>(++n % 101); }
-    unsigned n = 0;
-};
 
 void Report(const wchar_t* kind, int frame, double msPerFrame) {
     PROCESS_MEMORY_COUNTERS pmc{};
@@ -45,11 +37,12 @@ int wmain(int argc, wchar_t** argv) {
     theApp.m_options.SetFile(folder + L"\\settings.ini");
     theApp.m_translate.Load(L"English");
     theApp.m_gdiplus.Startup();
-    theApp.CreateCollectors();
+    theApp.m_collectors.Build();
 
-    BenchSources sources;
-    CWidgetManager manager;
-    manager.SetContext({&theApp.m_options, &theApp.m_translate, &sources});
+    // Gauges and graphs get a new value every frame.
+    unsigned n = 0;
+    CWidgetManager manager(theApp.Context());
+    manager.SetSampler([&](WidgetMetric) { return static_cast<int>(++n % 101); });
     manager.Load();
     LARGE_INTEGER freq, t0, t1;
     ::QueryPerformanceFrequency(&freq);

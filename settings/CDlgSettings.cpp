@@ -75,8 +75,6 @@ void CDlgSettings::OnLanguageChosen() {
     SetTexts();
     Notify(WM_APP_LANGUAGE);
     RedrawNow(m_hWnd);
-    // The widgets' names follow the language.
-    GetApp()->m_widgets.Reload(Options().GetBool(L"fWidgetsEnable"));
 }
 
 void CDlgSettings::OnDarkModeToggled() {

@@ -7,8 +7,8 @@
 #include "widgets/CWidgetRenderer.h"
 #include "widgets/KeyState_win.h"
 
-CDlgWidget::CDlgWidget(CWidgetManager& manager)
-    : CDialogEx(IDD_WIDGET), m_manager(manager), m_keys(&CAsyncKeyState::Instance()) {}
+CDlgWidget::CDlgWidget(const CWindowContext& ctx, CWidgetManager& manager)
+    : CStyledDialog(ctx, IDD_WIDGET), m_manager(manager), m_keys(&CAsyncKeyState::Instance()) {}
 
 CDlgWidget::~CDlgWidget() {
     if (m_hWnd) DestroyWindow();
@@ -36,7 +36,7 @@ void CDlgWidget::MeasureKind() {
 }
 
 BOOL CDlgWidget::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
 
     LOGFONTW lf{};
     HFONT dialogFont = GetFont();
@@ -210,7 +210,7 @@ bool CDlgWidget::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
                 ::SetWindowPos(m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             return false;
         default:
-            return CDialogEx::OnMessage(msg, wp, lp, result);
+            return CStyledDialog::OnMessage(msg, wp, lp, result);
     }
 }
 

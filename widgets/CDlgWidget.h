@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/CDialogEx.h"
 #include "framework/GdiPlus.h"
+#include "settings/CStyledDialog.h"
 #include "widgets/core/InputActivity.h"
 #include "widgets/core/WidgetCatalogue.h"
 #include "widgets/core/WidgetGeometry.h"
@@ -27,13 +27,13 @@ struct WidgetState {
     MouseActivity Mouse;
 };
 
-class CDlgWidget : public CDialogEx {
+class CDlgWidget : public CStyledDialog {
 public:
     static constexpr UINT_PTR kRedrawTimer = 1;
     static constexpr UINT_PTR kTopmostTimer = 2;
     static constexpr UINT kTopmostPeriodMs = 40;
 
-    explicit CDlgWidget(CWidgetManager& manager);
+    CDlgWidget(const CWindowContext& ctx, CWidgetManager& manager);
     ~CDlgWidget() override;
 
     // Creates the window for catalogue entry `index` of kind `kind`

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "collectors/CSoftware.h"
+#include "collectors/CCollectors.h"
 #include "common/Format.h"
 #include "settings/CSettingsStore.h"
 #include "settings/CTranslate.h"
@@ -30,7 +30,7 @@ void WriteString(const std::wstring& key, const std::wstring& value, const std::
 
 }  // namespace
 
-CWidgetManager::CWidgetManager() = default;
+CWidgetManager::CWidgetManager(const CWindowContext& ctx) : m_ctx(ctx) {}
 
 CWidgetManager::~CWidgetManager() {
     // Windows still open at the very end go with their objects.
@@ -38,8 +38,28 @@ CWidgetManager::~CWidgetManager() {
         if (e.Window) e.Window->DestroyWindow();
 }
 
-std::wstring CWidgetManager::SettingsFile() const {
-    return m_context.Settings ? m_context.Settings->File() : std::wstring();
+std::wstring CWidgetManager::SettingsFile() const { return m_ctx.settings.File(); }
+
+int CWidgetManager::Sample(WidgetMetric metric) const {
+    if (m_sampler) return m_sampler(metric);
+    CCollectors* c = m_ctx.collectors;
+    if (!c) return -1;
+    // The user-interface thread does not wait for the build: nothing yet.
+    if (c->Pending()) return 0;
+    switch (metric) {
+        case WidgetMetric::Audio: return c->Audio().GetPeakLevel();
+        case WidgetMetric::Cpu: return c->Cpu().GetUsage();
+        case WidgetMetric::Gpu: return c->Graphics().GetUsage();
+        case WidgetMetric::Memory: return c->Memory().GetMemoryLoad();
+        case WidgetMetric::Network: return c->Network().GetUsage();
+        case WidgetMetric::Storage: {
+            // A failed idle reading is a failed sample, not 101 % activity.
+            const int idle = c->Storage().GetIdleTime();
+            return idle < 0 ? -1 : 100 - idle;
+        }
+        case WidgetMetric::None: break;
+    }
+    return -1;
 }
 
 int CWidgetManager::IndexOf(const std::wstring& kind) const {
@@ -54,7 +74,7 @@ void CWidgetManager::Load() {
     m_entries.clear();
 
     const std::wstring file = SettingsFile();
-    const std::wstring languageFile = m_context.Texts ? m_context.Texts->CurrentLanguageFile() : std::wstring();
+    const std::wstring languageFile = m_ctx.texts.CurrentLanguageFile();
     for (const WidgetKind& kind : BuildWidgetCatalogue(IsVersionAtLeast(10, 0, 0))) {
         Entry e;
         e.Kind = kind.Name;
@@ -73,7 +93,7 @@ void CWidgetManager::Load() {
         s.Opacity = ReadInt(keys[kKeyOpacity], 100, file);
         s.Color = ParseWidgetColor(ReadString(kSection, keys[kKeyColor], L"#11F1E2", file));
 
-        e.Window = std::make_unique<CDlgWidget>(*this);
+        e.Window = std::make_unique<CDlgWidget>(m_ctx, *this);
         m_entries.push_back(std::move(e));
     }
 }

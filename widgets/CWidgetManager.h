@@ -3,37 +3,35 @@
 // (section "Widgets" of settings.ini, written with the plain profile
 // functions), its display name in the current language and its window
 // object. Everything runs on the user-interface thread.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "framework/CObject.h"
+#include "common/CObject.h"
+#include "settings/CWindowContext.h"
 #include "widgets/core/WidgetCatalogue.h"
 #include "widgets/core/WidgetSettings.h"
 
 class CDlgWidget;
-class CSettingsStore;
-class CTranslate;
-class CWidgetSources;
-
-// What the manager and its windows read: the settings store (whose file is
-// settings.ini), the text table (whose language file names the widgets)
-// and the live values.
-struct WidgetContext {
-    CSettingsStore* Settings = nullptr;
-    const CTranslate* Texts = nullptr;
-    CWidgetSources* Sources = nullptr;
-};
 
 class CWidgetManager : public CObject {
 public:
     static constexpr const wchar_t* kSection = L"Widgets";
 
-    CWidgetManager();
+    // The widgets read the settings store (whose file is settings.ini), the
+    // text table (whose language file names them) and the collectors.
+    explicit CWidgetManager(const CWindowContext& ctx);
     ~CWidgetManager() override;
 
-    void SetContext(const WidgetContext& context) { m_context = context; }
-    const WidgetContext& Context() const { return m_context; }
+    const CWindowContext& Context() const { return m_ctx; }
+
+    // The metric's percentage now: -1 when its collector fails, 0 while the
+    // collectors are still being built. Storage is the disks' activity, 100
+    // minus their idle time.
+    int Sample(WidgetMetric metric) const;
+    // Replaces the collectors as the source of the samples (tests fix them).
+    void SetSampler(std::function<int(WidgetMetric)> sampler) { m_sampler = std::move(sampler); }
 
     // Rebuilds the catalogue, reads every widget's settings and display
     // name and gives each a fresh window object (no window yet). Windows of
@@ -79,6 +77,7 @@ private:
     void OpenWindow(size_t index);
     void CloseWindow(size_t index);
 
-    WidgetContext m_context;
+    CWindowContext m_ctx;
+    std::function<int(WidgetMetric)> m_sampler;
     std::vector<Entry> m_entries;
 };

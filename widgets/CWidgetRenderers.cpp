@@ -4,26 +4,17 @@
 #include <functional>
 
 #include "common/Format.h"
-#include "settings/CTranslate.h"
 #include "widgets/CDlgWidget.h"
 #include "widgets/CWidgetManager.h"
-#include "widgets/CWidgetSources.h"
 #include "widgets/WidgetPaint.h"
 
 using namespace Gdiplus;
 
 namespace {
 
-const std::wstring& Text(const CDlgWidget& w, size_t index) {
-    static const std::wstring empty;
-    const CTranslate* texts = w.Manager().Context().Texts;
-    return texts ? texts->Text(index) : empty;
-}
+const std::wstring& Text(const CDlgWidget& w, size_t index) { return w.Context().Text(index); }
 
-int SampleOf(CDlgWidget& w, WidgetMetric metric) {
-    CWidgetSources* sources = w.Manager().Context().Sources;
-    return sources ? sources->Sample(metric) : -1;
-}
+int SampleOf(CDlgWidget& w, WidgetMetric metric) { return w.Manager().Sample(metric); }
 
 // The title of a gauge or graph: a text of the table, or the fixed "GPU".
 std::wstring TitleOf(const CDlgWidget& w, WidgetFamily family, WidgetMetric metric) {

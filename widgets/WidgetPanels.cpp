@@ -3,11 +3,9 @@
 #include <psapi.h>
 
 #include "common/Format.h"
-#include "settings/CTranslate.h"
+#include "collectors/CCollectors.h"
 #include "widgets/CDlgWidget.h"
-#include "widgets/CWidgetManager.h"
 #include "widgets/CWidgetRenderer.h"
-#include "widgets/CWidgetSources.h"
 #include "widgets/core/PanelText.h"
 
 namespace {
@@ -15,13 +13,14 @@ namespace {
 class CPanelReader {
 public:
     CPanelReader(CDlgWidget& w, PanelCache& cache)
-        : m_widget(w), m_texts(w.Manager().Context().Texts), m_sources(w.Manager().Context().Sources),
-          m_cache(cache) {}
-
-    const std::wstring& T(size_t index) const {
-        static const std::wstring empty;
-        return m_texts ? m_texts->Text(index) : empty;
+        : m_widget(w), m_ctx(w.Context()), m_cache(cache) {
+        // The user-interface thread does not wait for the collectors: a
+        // panel shows what it can without them until they are built.
+        CCollectors* c = m_ctx.collectors;
+        m_sources = c && !c->Pending() ? c : nullptr;
     }
+
+    const std::wstring& T(size_t index) const { return m_ctx.Text(index); }
     std::wstring Labelled(size_t label, const std::wstring& value) const { return T(label) + L": " + value; }
 
     PanelContent DateTime() {
@@ -143,8 +142,8 @@ public:
 
 private:
     CDlgWidget& m_widget;
-    const CTranslate* m_texts;
-    CWidgetSources* m_sources;
+    const CWindowContext& m_ctx;
+    CCollectors* m_sources;
     PanelCache& m_cache;
 };
 

@@ -10,15 +10,11 @@
 #include "widgets/CDlgWidget.h"
 #include "widgets/CWidgetManager.h"
 #include "widgets/CWidgetRenderer.h"
-#include "widgets/CWidgetSources.h"
 
 namespace {
 
 // Live values fixed by the test; the text panels read the real collectors.
-class FixedSources : public CWidgetSourcesOf<COrvanelApp> {
-public:
-    FixedSources() : CWidgetSourcesOf<COrvanelApp>(theApp) {}
-    int Sample(WidgetMetric) override { return value; }
+struct FixedSources {
     int value = 0;
 };
 
@@ -27,7 +23,7 @@ protected:
     static void SetUpTestSuite() { ASSERT_TRUE(theApp.m_gdiplus.Startup()); }
     void SetUp() override {
         theApp.m_translate.Load(L"English");
-        manager.SetContext({&theApp.m_options, &theApp.m_translate, &sources});
+        manager.SetSampler([this](WidgetMetric) { return sources.value; });
     }
     void TearDown() override { manager.CloseAll(); }
 
@@ -49,7 +45,7 @@ protected:
 
     ScopedSettings settings;
     FixedSources sources;
-    CWidgetManager manager;
+    CWidgetManager manager{theApp.Context()};
 };
 
 // A frame drawn into an ARGB bitmap the way the window draws it.
@@ -331,7 +327,7 @@ int WorstDifference(const Frame& a, const Frame& b) {
 }
 
 TEST_F(Widgets, FramesFromCachedLayersLookLikeFramesDrawnAfresh) {
-    theApp.CreateCollectors();
+    theApp.m_collectors.Build();
     manager.Load();
     sources.value = 37;
     CDlgWidget& arrow = Open(L"CPUUsageWithArrow");
@@ -366,7 +362,7 @@ TEST_F(Widgets, HistoryPlotsTheSamplesAtTheRightEdge) {
 }
 
 TEST_F(Widgets, TextPanelsWriteTheirLinesAndTheListsSizeThemselves) {
-    theApp.CreateCollectors();
+    theApp.m_collectors.Build();
     manager.Load();
     CDlgWidget& dt = Open(L"DateTime", false);
     dt.AdvanceFrame();

@@ -13,15 +13,13 @@
 #include "tools/showcase/ShowcaseRegistry.h"
 #include "widgets/CDlgWidget.h"
 #include "widgets/CWidgetManager.h"
-#include "widgets/CWidgetSources.h"
 
 namespace {
 
 // Gauges show a different level each; graphs a wave.
-class ShowSources : public CWidgetSourcesOf<COrvanelApp> {
+class ShowSources {
 public:
-    ShowSources() : CWidgetSourcesOf<COrvanelApp>(*GetApp()) {}
-    int Sample(WidgetMetric metric) override {
+    int Sample(WidgetMetric metric) {
         static const std::map<WidgetMetric, int> levels = {{WidgetMetric::Audio, 64}, {WidgetMetric::Cpu, 37},
                                                            {WidgetMetric::Gpu, 12},   {WidgetMetric::Memory, 58},
                                                            {WidgetMetric::Network, 85}, {WidgetMetric::Storage, 100}};
@@ -80,11 +78,11 @@ const std::map<std::wstring, std::vector<Slot>> kSheets = {
 };
 
 std::unique_ptr<Gdiplus::Bitmap> RenderSheet(const std::vector<Slot>& slots, bool dark) {
-    GetApp()->CreateCollectors();
+    GetApp()->m_collectors.Build();
     ShowSources sources;
     ScriptedKeys keys;
-    CWidgetManager manager;
-    manager.SetContext({&GetApp()->m_options, &GetApp()->m_translate, &sources});
+    CWidgetManager manager(GetApp()->Context());
+    manager.SetSampler([&](WidgetMetric metric) { return sources.Sample(metric); });
     manager.Load();
 
     int width = 0, height = 0;
