@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <cstring>
+
 #include "resources/resource.h"
 #include "widgets/CWidgetManager.h"
 #include "widgets/CWidgetRenderer.h"
@@ -12,6 +14,7 @@ CDlgWidget::CDlgWidget(const CWindowContext& ctx, CWidgetManager& manager)
 
 CDlgWidget::~CDlgWidget() {
     if (m_hWnd) DestroyWindow();
+    ReleaseCanvas();
 }
 
 void CDlgWidget::SetKeyState(const KeyStateSource* keys) { m_keys = keys ? keys : &CAsyncKeyState::Instance(); }
@@ -58,7 +61,10 @@ BOOL CDlgWidget::OnInitDialog() {
     m_current = {at.X, at.Y};
     ::SetWindowPos(m_hWnd, nullptr, m_current.x, m_current.y, m_width, m_height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-    SetTimer(kRedrawTimer, m_kindInfo ? m_kindInfo->PeriodMs : 1000);
+    m_framePeriod = m_kindInfo ? m_kindInfo->PeriodMs : 1000;
+    m_timerPeriod = m_framePeriod;
+    m_quietFrames = 0;
+    SetTimer(kRedrawTimer, m_timerPeriod);
 
     ::SetWindowLongPtrW(m_hWnd, GWL_EXSTYLE,
                         ::GetWindowLongPtrW(m_hWnd, GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_TRANSPARENT);
@@ -75,6 +81,8 @@ void CDlgWidget::ApplySettings() {
     if (!m_hWnd) return;
     ApplyClickThrough();
     ApplyZOrder();
+    // A shown widget shows the change now, not when its timer next wakes.
+    if (::IsWindowVisible(m_hWnd)) Present(nullptr);
     // Only a widget on top has anything to re-assert; one on the desktop
     // does not wake the program 25 times a second for nothing.
     if (s.Top)
@@ -109,9 +117,25 @@ void CDlgWidget::OnTimer(UINT_PTR id) {
             ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return;
     }
+    ++m_wakeups;
+    // The frames the timer slept through would have shown what is on the
+    // screen already; they only move the animation's clock on.
+    for (; m_quietFrames > 0; --m_quietFrames) {
+        AdvanceFrame();
+        ++m_framesSkipped;
+    }
     // The layered window shows what the last frame handed over; there is
     // no paint cycle to go through.
     RenderFrame(nullptr);
+    ScheduleNextFrame();
+}
+
+void CDlgWidget::ScheduleNextFrame() {
+    m_quietFrames = m_renderer ? m_renderer->QuietFrames(*this) : 0;
+    const UINT period = m_framePeriod * static_cast<UINT>(m_quietFrames + 1);
+    if (period == m_timerPeriod) return;
+    m_timerPeriod = period;
+    SetTimer(kRedrawTimer, period);
 }
 
 bool CDlgWidget::OnPaint() {
@@ -140,8 +164,12 @@ void CDlgWidget::RenderFrame(HDC dc) {
         ++m_framesSkipped;
         return;
     }
-    if (m_width <= 0 || m_height <= 0) return;
+    Present(dc);
+}
 
+bool CDlgWidget::EnsureCanvas(HDC dc) {
+    if (m_canvas && m_canvasWidth == m_width && m_canvasHeight == m_height) return true;
+    ReleaseCanvas();
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = m_width;
@@ -149,18 +177,41 @@ void CDlgWidget::RenderFrame(HDC dc) {
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) {
-        if (bitmap) ::DeleteObject(bitmap);
-        return;
+    m_canvas = ::CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &m_canvasBits, nullptr, 0);
+    m_canvasDc = m_canvas && m_canvasBits ? ::CreateCompatibleDC(dc) : nullptr;
+    if (!m_canvasDc) {
+        ReleaseCanvas();
+        return false;
     }
-    HDC memory = ::CreateCompatibleDC(dc);
-    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    m_canvasOld = ::SelectObject(m_canvasDc, m_canvas);
+    m_canvasWidth = m_width;
+    m_canvasHeight = m_height;
+    return true;
+}
+
+void CDlgWidget::ReleaseCanvas() {
+    if (m_canvasDc) {
+        ::SelectObject(m_canvasDc, m_canvasOld);
+        ::DeleteDC(m_canvasDc);
+    }
+    if (m_canvas) ::DeleteObject(m_canvas);
+    m_canvasDc = nullptr;
+    m_canvas = nullptr;
+    m_canvasOld = nullptr;
+    m_canvasBits = nullptr;
+    m_canvasWidth = m_canvasHeight = 0;
+}
+
+void CDlgWidget::Present(HDC dc) {
+    if (m_width <= 0 || m_height <= 0 || !EnsureCanvas(dc)) return;
+    const RECT r = GetWindowRect();
+    // Every frame starts fully transparent.
+    std::memset(m_canvasBits, 0, static_cast<size_t>(m_width) * static_cast<size_t>(m_height) * 4);
     {
         // GDI+ writes premultiplied alpha straight into the section's pixels,
         // which is what the layered window takes.
-        Gdiplus::Bitmap canvas(m_width, m_height, m_width * 4, PixelFormat32bppPARGB, static_cast<BYTE*>(bits));
+        Gdiplus::Bitmap canvas(m_width, m_height, m_width * 4, PixelFormat32bppPARGB,
+                               static_cast<BYTE*>(m_canvasBits));
         Gdiplus::Graphics graphics(&canvas);
         DrawFrame(graphics);
     }
@@ -168,10 +219,7 @@ void CDlgWidget::RenderFrame(HDC dc) {
     SIZE size{m_width, m_height};
     POINT from{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, m_alpha, AC_SRC_ALPHA};
-    ::UpdateLayeredWindow(m_hWnd, dc, &to, &size, memory, &from, 0, &blend, ULW_ALPHA);
-    ::SelectObject(memory, old);
-    ::DeleteDC(memory);
-    ::DeleteObject(bitmap);
+    ::UpdateLayeredWindow(m_hWnd, dc, &to, &size, m_canvasDc, &from, 0, &blend, ULW_ALPHA);
     m_dirty = false;
     ++m_framesDrawn;
 }
@@ -217,6 +265,7 @@ bool CDlgWidget::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
 void CDlgWidget::OnDestroy() {
     KillTimer(kRedrawTimer);
     KillTimer(kTopmostTimer);
+    ReleaseCanvas();
     // The object may outlive GDI+; its font must not.
     m_font.reset();
 }

@@ -72,11 +72,14 @@ public:
     BYTE ConstantAlpha() const { return m_alpha; }
     const Gdiplus::Font* DrawingFont() const { return m_font.get(); }
     WidgetState& State() { return m_state; }
+    const WidgetState& ConstState() const { return m_state; }
     CWidgetManager& Manager() const { return m_manager; }
     const KeyStateSource& Keys() const { return *m_keys; }
-    // Frames drawn and frames left out because nothing changed.
+    // Frames drawn, frames left out because nothing changed, and the times
+    // the redraw timer woke the window.
     unsigned FramesDrawn() const { return m_framesDrawn; }
     unsigned FramesSkipped() const { return m_framesSkipped; }
+    unsigned Wakeups() const { return m_wakeups; }
 
     // Sets the window's height (the wireless list grows with its networks).
     void Resize(int height);
@@ -97,6 +100,15 @@ private:
     void WritePositionBack();
     // Computes size and state for a fresh window of this kind.
     void MeasureKind();
+    // Draws the current state into the kept bitmap and hands it to the
+    // window manager; nothing moves on.
+    void Present(HDC dc);
+    // The 32-bit bitmap the frames are drawn into, kept while the window's
+    // size stays; false when it cannot be made.
+    bool EnsureCanvas(HDC dc);
+    void ReleaseCanvas();
+    // Sets the redraw timer to wake at the next frame that may differ.
+    void ScheduleNextFrame();
 
     CWidgetManager& m_manager;
     size_t m_index = 0;
@@ -112,5 +124,13 @@ private:
     bool m_dirty = true;  // the next frame must be drawn whatever the renderer says
     WidgetState m_state;
     const KeyStateSource* m_keys;
-    unsigned m_framesDrawn = 0, m_framesSkipped = 0;
+    unsigned m_framesDrawn = 0, m_framesSkipped = 0, m_wakeups = 0;
+    UINT m_framePeriod = 1000;  // the kind's period
+    UINT m_timerPeriod = 0;     // what the redraw timer is set to now
+    int m_quietFrames = 0;      // frames the timer sleeps through
+    HDC m_canvasDc = nullptr;
+    HBITMAP m_canvas = nullptr;
+    HGDIOBJ m_canvasOld = nullptr;
+    void* m_canvasBits = nullptr;
+    int m_canvasWidth = 0, m_canvasHeight = 0;
 };

@@ -21,6 +21,10 @@ public:
     // Draws the current state; with `useCaches` parts that do not change
     // between frames may come from layers drawn earlier.
     virtual void Draw(Gdiplus::Graphics& g, CDlgWidget& widget, bool useCaches) = 0;
+    // How many of the next frames are known to look like the last one and
+    // to need no sample: the window may sleep through them and then let
+    // Advance run for each before the next real frame.
+    virtual int QuietFrames(const CDlgWidget&) const { return 0; }
 };
 
 std::unique_ptr<CWidgetRenderer> MakeWidgetRenderer(const WidgetKind& kind);

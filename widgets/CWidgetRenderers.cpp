@@ -156,6 +156,9 @@ public:
         return AdvanceNeedle(w.State().Needle, [&] { return SampleOf(w, m_metric); });
     }
 
+    // A needle at rest only waits for its next sample.
+    int QuietFrames(const CDlgWidget& w) const override { return NeedleQuietFrames(w.ConstState().Needle); }
+
     void Draw(Graphics& g, CDlgWidget& w, bool useCaches) override {
         const DialLayout d = LayOutDial(w.Width(), w.Height());
         g.SetSmoothingMode(SmoothingModeHighQuality);

@@ -103,11 +103,14 @@ public:
             m_cache.HaveBootTime = true;
         }
         p.Lines.push_back(Labelled(120, m_cache.BootTime));
-        DWORD ids[1024];
-        DWORD bytes = 0;
-        const int processes = ::EnumProcesses(ids, sizeof(ids), &bytes) ? static_cast<int>(bytes / sizeof(DWORD)) : 0;
-        p.Lines.push_back(Labelled(42, Format(L"%d", processes)));
-        p.Lines.push_back(Labelled(59, m_sources ? m_sources->Software().GetThreadTotal() : std::wstring()));
+        // One question gives both counts; listing every process and taking
+        // a snapshot of every thread each second cost more than the rest of
+        // the widgets together.
+        PERFORMANCE_INFORMATION perf{};
+        perf.cb = sizeof(perf);
+        const bool counted = ::GetPerformanceInfo(&perf, sizeof(perf)) != FALSE;
+        p.Lines.push_back(Labelled(42, Format(L"%d", counted ? static_cast<int>(perf.ProcessCount) : 0)));
+        p.Lines.push_back(Labelled(59, counted ? Format(L"%d", static_cast<int>(perf.ThreadCount)) : std::wstring()));
         DWORD allowed = 0xFFFFFFFF, used = 0xFFFFFFFF;
         ::GetSystemRegistryQuota(&allowed, &used);
         p.Lines.push_back(Format(L"%ls: %ls / %ls", T(121).c_str(), Format(L"%d", static_cast<int>(used >> 20)).c_str(),

@@ -211,6 +211,30 @@ TEST(WidgetArrow, NeedleJumpsOnTheFirstFrameThenStepsOneUnitPerFrame) {
     EXPECT_EQ(samples, 4);  // frames 1, 27, 53 and 79
 }
 
+TEST(WidgetArrow, QuietFramesTakeNoSampleAndLeaveTheNeedleWhereItIs) {
+    // From every tick of a needle at rest and of one still moving.
+    for (int shown : {40, 37}) {
+        for (int tick = 0; tick < kNeedleSampleFrames; ++tick) {
+            NeedleState needle{tick, 40, shown};
+            const int quiet = NeedleQuietFrames(needle);
+            SCOPED_TRACE(testing::Message() << "shown " << shown << " tick " << tick);
+            if (shown != 40 || tick == 0) EXPECT_EQ(quiet, 0);
+            for (int i = 0; i < quiet; ++i)
+                EXPECT_FALSE(AdvanceNeedle(needle, [] {
+                    ADD_FAILURE() << "sampled in a quiet frame";
+                    return 0;
+                }));
+            // The frame after them samples.
+            bool sampled = false;
+            AdvanceNeedle(needle, [&] {
+                sampled = true;
+                return 40;
+            });
+            EXPECT_TRUE(sampled || shown != 40);
+        }
+    }
+}
+
 TEST(WidgetArrow, FailedSampleMovesTheNeedleJustBelowZero) {
     NeedleState needle;
     needle.Shown = 1;

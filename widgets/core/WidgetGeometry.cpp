@@ -76,6 +76,11 @@ bool AdvanceNeedle(NeedleState& needle, const std::function<int()>& sample) {
     return needle.Shown != before;
 }
 
+int NeedleQuietFrames(const NeedleState& needle) {
+    if (needle.Shown != needle.Target || needle.Tick == 0) return 0;
+    return kNeedleSampleFrames - needle.Tick;
+}
+
 void TrimHistory(std::vector<int>& history, int width) {
     const long keep = width - 10 > 0 ? width - 10 : 0;
     if (static_cast<long>(history.size()) > keep) history.erase(history.begin(), history.end() - keep);

@@ -100,6 +100,9 @@ constexpr int kNeedleSampleFrames = 26;  // one sample every 26 frames
 // frame, then moves the shown value one unit toward it (or straight to it on
 // the first frame). Returns whether the shown value changed.
 bool AdvanceNeedle(NeedleState& needle, const std::function<int()>& sample);
+// How many of the next frames can show nothing new: the needle stands on
+// its target and takes no sample before the frame after them.
+int NeedleQuietFrames(const NeedleState& needle);
 
 // ---- history graph --------------------------------------------------------
 
