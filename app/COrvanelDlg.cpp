@@ -213,7 +213,7 @@ bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
             return true;
         }
         case ID_SCREENSAVER: {
-            CDlgScreensaver dlg(this, Options(), m_ctx.texts, AppFont());
+            CDlgScreensaver dlg(m_ctx, this);
             dlg.DoModal();
             return true;
         }

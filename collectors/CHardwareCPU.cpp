@@ -88,10 +88,8 @@ std::wstring CHardwareCPU::GetExtModel() const { return SignatureOf(SignatureFie
 std::wstring CHardwareCPU::GetStepping() const { return SignatureOf(SignatureField::Stepping); }
 
 std::wstring CHardwareCPU::GetMaxClock() const {
-    std::wstring result;
-    WmiQuery(L"SELECT * FROM Win32_Processor",
-             [&](const WmiRow& row) { result = Format(L"%u MHz", WmiNumber(row.Get(L"MaxClockSpeed"))); });
-    return result;
+    return WmiLastRow(L"SELECT * FROM Win32_Processor",
+                      [](const WmiRow& row) { return Format(L"%u MHz", WmiNumber(row.Get(L"MaxClockSpeed"))); });
 }
 
 std::wstring CHardwareCPU::GetFeatures() const { return CpuFeatureList(ProcessCpuidSnapshot()); }

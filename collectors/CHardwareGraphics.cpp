@@ -1,6 +1,8 @@
 // Win32: Win32_VideoController and the "GPU Engine" counters.
 #include "collectors/CHardwareGraphics.h"
 
+#include <windows.h>
+
 #include "collectors/CPdhСounter.h"
 #include "collectors/WmiQuery.h"
 #include "collectors/core/CounterFigures.h"
@@ -11,11 +13,7 @@ namespace {
 const wchar_t kVideoController[] = L"SELECT * FROM Win32_VideoController";
 
 // With several adapters every fact comes from the one WMI lists last.
-std::wstring LastText(const wchar_t* property) {
-    std::wstring result;
-    WmiQuery(kVideoController, [&](const WmiRow& row) { result = WmiText(row.Get(property)); });
-    return result;
-}
+std::wstring LastText(const wchar_t* property) { return WmiLastText(kVideoController, property); }
 
 }  // namespace
 
@@ -37,10 +35,21 @@ std::wstring CHardwareGraphics::GetAdapterName() { return LastText(L"Name"); }
 std::wstring CHardwareGraphics::GetDriverVersion() { return LastText(L"DriverVersion"); }
 
 std::wstring CHardwareGraphics::GetAdapterMemory() {
-    std::wstring result;
-    WmiQuery(kVideoController,
-             [&](const WmiRow& row) { result = AdapterMemoryText(WmiNumber(row.Get(L"AdapterRAM"))); });
-    return result;
+    return WmiLastRow(kVideoController,
+                      [](const WmiRow& row) { return AdapterMemoryText(WmiNumber(row.Get(L"AdapterRAM"))); });
+}
+
+CHardwareGraphics::DisplayModeTexts CHardwareGraphics::GetDisplayMode() const {
+    DisplayModeTexts texts;
+    texts.resolution = ResolutionText(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // One read of the mode serves both figures.
+    DEVMODEW mode = {};
+    mode.dmSize = sizeof(mode);
+    if (EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &mode)) {
+        texts.frequency = FrequencyText(static_cast<int>(mode.dmDisplayFrequency));
+        texts.bitsPerPixel = BitsPerPixelText(static_cast<int>(mode.dmBitsPerPel));
+    }
+    return texts;
 }
 
 int CHardwareGraphics::GetUsage() { return GpuUsageFromSamples(SampleAll(m_engines)); }

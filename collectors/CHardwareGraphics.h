@@ -23,6 +23,15 @@ public:
     std::wstring GetDriverVersion();
     // "%u MBytes".
     std::wstring GetAdapterMemory();
+    // The primary display: "1920x1080" from the screen metrics, and the
+    // refresh rate ("60 Hz") and colour depth ("32") of its current mode,
+    // both empty when the mode cannot be read.
+    struct DisplayModeTexts {
+        std::wstring resolution;
+        std::wstring frequency;
+        std::wstring bitsPerPixel;
+    };
+    DisplayModeTexts GetDisplayMode() const;
     // Load of the busiest engine in percent; 0 when no engine can be sampled.
     int GetUsage();
 

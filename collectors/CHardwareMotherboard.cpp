@@ -6,30 +6,18 @@
 
 namespace {
 
-// The property as text from the last row; empty when there is none.
-std::wstring LastText(const wchar_t* wql, const wchar_t* property) {
-    std::wstring result;
-    WmiQuery(wql, [&](const WmiRow& row) { result = WmiText(row.Get(property)); });
-    return result;
-}
-
 const wchar_t kBaseBoard[] = L"SELECT * FROM Win32_BaseBoard";
 const wchar_t kBios[] = L"SELECT * FROM Win32_BIOS";
 
 }  // namespace
 
-std::wstring CHardwareMotherboard::GetBoardManufacturer() { return LastText(kBaseBoard, L"Manufacturer"); }
-std::wstring CHardwareMotherboard::GetBoardProduct() { return LastText(kBaseBoard, L"Product"); }
-std::wstring CHardwareMotherboard::GetBoardVersion() { return LastText(kBaseBoard, L"Version"); }
-std::wstring CHardwareMotherboard::GetBiosManufacturer() { return LastText(kBios, L"Manufacturer"); }
+std::wstring CHardwareMotherboard::GetBoardManufacturer() { return WmiLastText(kBaseBoard, L"Manufacturer"); }
+std::wstring CHardwareMotherboard::GetBoardProduct() { return WmiLastText(kBaseBoard, L"Product"); }
+std::wstring CHardwareMotherboard::GetBoardVersion() { return WmiLastText(kBaseBoard, L"Version"); }
+std::wstring CHardwareMotherboard::GetBiosManufacturer() { return WmiLastText(kBios, L"Manufacturer"); }
 
 std::wstring CHardwareMotherboard::GetBiosReleaseDate() {
-    std::wstring result;
-    WmiQuery(kBios, [&](const WmiRow& row) {
-        CalendarFields local;
-        // A row whose date does not convert keeps the previous row's date.
-        if (WmiDateTime(row.Get(L"ReleaseDate"), &local))
-            result = Format(L"%02d/%02d/%d", local.year, local.month, local.day);
-    });
-    return result;
+    CalendarFields local;
+    if (!WmiLastDateTime(kBios, L"ReleaseDate", &local)) return std::wstring();
+    return Format(L"%02d/%02d/%d", local.year, local.month, local.day);
 }

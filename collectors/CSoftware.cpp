@@ -15,19 +15,19 @@ constexpr size_t kEventLimit = 10;
 constexpr DWORD kEventBufferSize = 4096;
 
 std::wstring OperatingSystemDate(const wchar_t* property) {
-    std::wstring result;
-    WmiQuery(L"SELECT * FROM Win32_OperatingSystem", [&](const WmiRow& row) {
-        CalendarFields local;
-        if (WmiDateTime(row.Get(property), &local)) result = InstallDateText(local);
-    });
-    return result;
+    CalendarFields local;
+    if (!WmiLastDateTime(L"SELECT * FROM Win32_OperatingSystem", property, &local)) return std::wstring();
+    return InstallDateText(local);
 }
 
+const wchar_t kCurrentVersionKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+// The registry's "CurrentBuildNumber"; false when it cannot be read.
 bool ReadBuildNumber(std::wstring* build) {
-    wchar_t buffer[256] = {};  // 512 bytes
+    wchar_t buffer[256] = {};  // 512 bytes, always terminated
     DWORD bytes = sizeof(buffer) - sizeof(wchar_t);
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"CurrentBuildNumber",
-                     RRF_RT_REG_SZ, nullptr, buffer, &bytes) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kCurrentVersionKey, L"CurrentBuildNumber", RRF_RT_REG_SZ, nullptr, buffer,
+                     &bytes) != ERROR_SUCCESS)
         return false;
     *build = buffer;
     return true;
@@ -67,11 +67,19 @@ std::wstring CSoftware::GetWindowsName() const {
     return WindowsGenerationName(IsVersionAtLeast, haveBuild ? &build : nullptr);
 }
 
+std::wstring CSoftware::GetBuildNumber() const {
+    std::wstring build;
+    const bool haveBuild = ReadBuildNumber(&build);
+    DWORD revision = 0;
+    DWORD size = sizeof(revision);
+    const bool haveRevision = haveBuild && RegGetValueW(HKEY_LOCAL_MACHINE, kCurrentVersionKey, L"UBR", RRF_RT_REG_DWORD,
+                                                        nullptr, &revision, &size) == ERROR_SUCCESS;
+    return BuildNumberText(haveBuild, build, haveRevision, revision);
+}
+
 std::wstring CSoftware::GetEdition() const {
-    std::wstring result;
-    WmiQuery(L"SELECT * FROM Win32_OperatingSystem",
-             [&](const WmiRow& row) { result = GetEditionName(WmiNumber(row.Get(L"OperatingSystemSKU"))); });
-    return result;
+    return WmiLastRow(L"SELECT * FROM Win32_OperatingSystem",
+                      [](const WmiRow& row) { return GetEditionName(WmiNumber(row.Get(L"OperatingSystemSKU"))); });
 }
 
 std::wstring CSoftware::GetBitness() const {
@@ -87,10 +95,7 @@ std::wstring CSoftware::GetInstallDate() const { return OperatingSystemDate(L"In
 std::wstring CSoftware::GetLastBootTime() const { return OperatingSystemDate(L"LastBootUpTime"); }
 
 std::wstring CSoftware::GetSerialNumber() const {
-    std::wstring result;
-    WmiQuery(L"SELECT * FROM Win32_OperatingSystem",
-             [&](const WmiRow& row) { result = WmiText(row.Get(L"SerialNumber")); });
-    return result;
+    return WmiLastText(L"SELECT * FROM Win32_OperatingSystem", L"SerialNumber");
 }
 
 std::wstring CSoftware::GetThreadTotal() const {

@@ -25,6 +25,8 @@ public:
 
     std::wstring GetWindowsName() const;
     std::wstring GetEdition() const;
+    // "19045.3803": the build number with the update revision; empty when unknown.
+    std::wstring GetBuildNumber() const;
     std::wstring GetBitness() const;      // "64" on a 64-bit system (the 32-bit program asks WoW64)
     std::wstring GetServicePack() const;  // "1", "2", "3" or empty
     std::wstring GetInstallDate() const;

@@ -34,7 +34,7 @@ bool ReadSmbiosTable(CDumpSMBIOS& dump) {
     // The table may have changed size in between; only what was written counts.
     const UINT written = GetSystemFirmwareTable(provider, 0, table.data(), size);
     if (written == 0 || written > size) return false;
-    CDumpSMBIOS::Decoder = DecodeOem;
+    dump.SetTextDecoder(DecodeOem);
     WalkSmbiosTable(table.data(), written, dump);
     return true;
 }

@@ -116,3 +116,24 @@ bool WmiDateTime(const WmiValue& v, CalendarFields* local) {
     if (v.kind != WmiValue::Kind::Text || !ParseCimDateTime(v.text, &utc)) return false;
     return LocalCalendarFromUtc(utc, local);
 }
+
+std::wstring WmiLastRow(const std::wstring& wql, const std::function<std::wstring(const WmiRow& row)>& text) {
+    std::wstring result;
+    WmiQuery(wql, [&](const WmiRow& row) { result = text(row); });
+    return result;
+}
+
+std::wstring WmiLastText(const std::wstring& wql, const wchar_t* property) {
+    return WmiLastRow(wql, [property](const WmiRow& row) { return WmiText(row.Get(property)); });
+}
+
+bool WmiLastDateTime(const std::wstring& wql, const wchar_t* property, CalendarFields* local) {
+    bool found = false;
+    WmiQuery(wql, [&](const WmiRow& row) {
+        CalendarFields fields;
+        if (!WmiDateTime(row.Get(property), &fields)) return;
+        *local = fields;
+        found = true;
+    });
+    return found;
+}

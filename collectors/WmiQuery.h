@@ -25,7 +25,17 @@ using WmiRowCallback = std::function<void(const WmiRow& row)>;
 // thrown by the callback are swallowed and end the query.
 bool WmiQuery(const std::wstring& wql, const WmiRowCallback& onRow);
 
+// Where a class has several instances (adapters, boards, systems) a fact
+// comes from the one WMI lists last: `text` makes it from that row; empty
+// when the query gives no row.
+std::wstring WmiLastRow(const std::wstring& wql, const std::function<std::wstring(const WmiRow& row)>& text);
+// The same for one property as text.
+std::wstring WmiLastText(const std::wstring& wql, const wchar_t* property);
+
 // Date-time conversion: a CIM date-time text turned into the machine's local
 // calendar fields. False (and `local` untouched) when the value is not text
 // or not a valid date-time; callers then keep their previous result.
 bool WmiDateTime(const WmiValue& v, CalendarFields* local);
+// The date-time property of the last row whose value converts (a row whose
+// value does not keeps the previous row's); false when no row's does.
+bool WmiLastDateTime(const std::wstring& wql, const wchar_t* property, CalendarFields* local);

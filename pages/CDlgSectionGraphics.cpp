@@ -19,13 +19,6 @@ enum : int {
     kMonitorCaption = 1108,
     kUsage = 1014,
 };
-
-// The current mode of the primary display; false when it cannot be read.
-bool CurrentDisplayMode(DEVMODEW* mode) {
-    *mode = DEVMODEW{};
-    mode->dmSize = sizeof(DEVMODEW);
-    return ::EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, mode) != FALSE;
-}
 }  // namespace
 
 CDlgSectionGraphics::CDlgSectionGraphics(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_GRAPHICS) {
@@ -50,14 +43,12 @@ void CDlgSectionGraphics::CollectValues() {
     SetValue(kAdapterName, graphics.GetAdapterName());
     SetValue(kAdapterMemory, graphics.GetAdapterMemory());
     SetValue(kDriverVersion, graphics.GetDriverVersion());
-    SetValue(kResolution, ResolutionText(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
-    // One read of the mode serves both figures; when it fails both stay
-    // empty while the resolution above is still shown.
-    DEVMODEW mode;
-    if (CurrentDisplayMode(&mode)) {
-        SetValue(kFrequency, FrequencyText(static_cast<int>(mode.dmDisplayFrequency)));
-        SetValue(kBitsPerPixel, BitsPerPixelText(static_cast<int>(mode.dmBitsPerPel)));
-    }
+    const CHardwareGraphics::DisplayModeTexts display = graphics.GetDisplayMode();
+    SetValue(kResolution, display.resolution);
+    // When the mode cannot be read both stay empty while the resolution is
+    // still shown.
+    SetValue(kFrequency, display.frequency);
+    SetValue(kBitsPerPixel, display.bitsPerPixel);
 }
 
 void CDlgSectionGraphics::OnButton() { OpenMonitor<CDlgGPUUsage>(/*pauseFirst=*/true, /*windows10Only=*/true); }

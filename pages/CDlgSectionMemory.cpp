@@ -1,6 +1,7 @@
 #include "pages/CDlgSectionMemory.h"
 
 #include "collectors/CCollectors.h"
+#include "common/Text.h"
 #include "pages/CDlgMemoryUsagePhysical.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
@@ -27,10 +28,10 @@ CDlgSectionMemory::~CDlgSectionMemory() = default;
 
 void CDlgSectionMemory::CollectValues() {
     CHardwareMemory& memory = Collectors().Memory();
-    SetValue(kType, TrimSpaces(memory.GetMemoryType()));
-    SetValue(kSize, TrimSpaces(memory.GetInstalledMemory()));
+    SetValue(kType, TrimWhiteSpace(memory.GetMemoryType()));
+    SetValue(kSize, TrimWhiteSpace(memory.GetInstalledMemory()));
     // An unknown form factor stays an empty field.
-    SetValue(kFormFactor, TrimSpaces(memory.FormFactor));
+    SetValue(kFormFactor, TrimWhiteSpace(memory.FormFactor));
 }
 
 void CDlgSectionMemory::OnButton() { OpenMonitor<CDlgMemoryUsagePhysical>(/*pauseFirst=*/false); }

@@ -1,6 +1,7 @@
 #include "pages/CDlgSectionMotherboard.h"
 
 #include "collectors/CCollectors.h"
+#include "common/Text.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
 
@@ -16,7 +17,7 @@ enum : int {
     kBiosBox = 1117,
 };
 
-std::wstring Shown(const std::wstring& text) { return DashIfEmpty(TrimSpaces(text)); }
+std::wstring Shown(const std::wstring& text) { return DashIfEmpty(TrimWhiteSpace(text)); }
 }  // namespace
 
 CDlgSectionMotherboard::CDlgSectionMotherboard(const CWindowContext& ctx) : CSectionPage(ctx, IDD_SECTION_MOTHERBOARD) {

@@ -72,13 +72,7 @@ void CDlgWEI::FitGroupCaption() {
 
 void CDlgWEI::StyleButton() {
     if (!m_button.GetSafeHwnd()) m_button.SubclassDlgItem(kInitiateId, m_hWnd);
-    if (DarkMode()) {
-        CMFCButton::EnableWindowsTheming(false);
-        m_button.SetFaceColor(kDarkBack, true);
-        m_button.SetTextColor(kDarkValue);
-    } else {
-        CMFCButton::EnableWindowsTheming(true);
-    }
+    m_look.StyleButton(m_button);
 }
 
 void CDlgWEI::StartReveal() {

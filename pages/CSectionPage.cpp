@@ -76,13 +76,7 @@ BOOL CSectionPage::OnInitDialog() {
 
 void CSectionPage::StyleButton() {
     if (!m_button.GetSafeHwnd()) m_button.SubclassDlgItem(m_buttonId, m_hWnd);
-    if (DarkMode()) {
-        CMFCButton::EnableWindowsTheming(false);
-        m_button.SetFaceColor(kDarkBack, true);
-        m_button.SetTextColor(kDarkValue);
-    } else {
-        CMFCButton::EnableWindowsTheming(true);
-    }
+    m_look.StyleButton(m_button);
 }
 
 void CSectionPage::CreateTitleFont() {
@@ -200,6 +194,13 @@ void CSectionPage::OnTimer(UINT_PTR id) {
         OnRefresh();
         return;
     }
+    if (id == kMonitorPauseTimer) {
+        KillTimer(kMonitorPauseTimer);
+        const auto make = std::move(m_pendingMonitor);
+        m_pendingMonitor = nullptr;
+        if (make) CreateMonitorWindow(make);
+        return;
+    }
     if (id != m_revealTimer || m_revealed) return;
     if (!m_collected && !CollectorsPending()) CollectOnce();
     if (m_tick < kRevealFrames) {
@@ -277,7 +278,7 @@ void CSectionPage::OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSa
         ::MessageBoxW(m_hWnd, Text(73).c_str(), AfxGetApp()->m_pszExeName.c_str(), MB_OK | MB_ICONINFORMATION);
         return;
     }
-    if (!m_ctx.windows) return;
+    if (!m_ctx.windows || m_pendingMonitor) return;
     ProgramWindows& windows = *m_ctx.windows;
     auto it = std::find_if(windows.begin(), windows.end(), [this](const std::unique_ptr<CDialogEx>& w) {
         return w.get() == m_monitor;
@@ -296,10 +297,17 @@ void CSectionPage::OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSa
         windows.erase(it);
         m_monitor = nullptr;
     }
-    if (pauseFirst) ::Sleep(1000);
+    if (pauseFirst) {
+        m_pendingMonitor = make;
+        if (SetTimer(kMonitorPauseTimer, kMonitorPause)) return;
+        m_pendingMonitor = nullptr;  // no timer to be had: open it at once
+    }
+    CreateMonitorWindow(make);
+}
 
+void CSectionPage::CreateMonitorWindow(const std::function<std::unique_ptr<CDialogEx>()>& make) {
     std::unique_ptr<CDialogEx> window = make();
     m_monitor = window.get();
-    windows.push_back(std::move(window));
+    m_ctx.windows->push_back(std::move(window));
     if (m_monitor->Create(IDD_USAGE, static_cast<CWnd*>(nullptr))) m_monitor->ShowWindow(SW_SHOW);
 }

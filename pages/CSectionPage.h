@@ -35,6 +35,8 @@ public:
     static constexpr unsigned kRevealFrames = 20;
     static constexpr UINT_PTR kRefreshTimer = 2;
     static constexpr UINT kRefreshPeriod = 1000;  // milliseconds
+    static constexpr UINT_PTR kMonitorPauseTimer = 3;
+    static constexpr UINT kMonitorPause = 1000;  // milliseconds before a paused monitor window opens
     static constexpr int kTitleId = 1001;
     static constexpr int kComboId = 1124;
     static constexpr int kWeiLabelId = 1168;
@@ -95,8 +97,9 @@ protected:
 
     // Opens the page's monitor window, one per page: while it is open a
     // press does nothing; a closed (hidden) one is destroyed and a fresh one
-    // created. `pauseFirst` waits a second before creating it (the sources
-    // behind those windows need the pause between two readings);
+    // created. `pauseFirst` creates it a second later (the sources behind
+    // those windows need the pause between two readings; the main window
+    // keeps working meanwhile, and presses during the pause do nothing);
     // `windows10Only` refuses with the "not supported" notice before
     // Windows 10.
     template <class TMonitor>
@@ -143,6 +146,7 @@ private:
     void OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSameKind,
                            const std::function<std::unique_ptr<CDialogEx>()>& make, bool pauseFirst,
                            bool windows10Only);
+    void CreateMonitorWindow(const std::function<std::unique_ptr<CDialogEx>()>& make);
 
     std::vector<PageLabel> m_labels;
     std::vector<Field> m_fields;
@@ -153,6 +157,8 @@ private:
     size_t m_comboNoise = 0;
     bool m_refreshes = false;
     UINT_PTR m_refreshTimer = 0;
+    // The monitor window waiting for its pause to end; empty when none is.
+    std::function<std::unique_ptr<CDialogEx>()> m_pendingMonitor;
     bool m_revealed = false;
     bool m_collected = false;
 

@@ -2,10 +2,8 @@
 
 #include <commctrl.h>
 
-#include "services/CRegistryKey.h"
-#include "settings/CSettingsStore.h"
-#include "settings/CTranslate.h"
 #include "resources/resource.h"
+#include "services/CRegistryKey.h"
 
 namespace {
 
@@ -40,20 +38,14 @@ std::wstring InstalledScreensaverPath() {
 
 }  // namespace
 
-CDlgScreensaver::CDlgScreensaver(CWnd* parent, const CSettingsStore& settings, const CTranslate& texts, HFONT appFont)
-    : CDialogEx(IDD_SCREENSAVER, parent),
-      m_settings(settings),
-      m_texts(texts),
-      m_appFont(appFont),
-      m_path(InstalledScreensaverPath()),
-      m_look(CAppearance::Background::FramedPicture) {
+CDlgScreensaver::CDlgScreensaver(const CWindowContext& ctx, CWnd* parent)
+    : CStyledDialog(ctx, IDD_SCREENSAVER, parent, Background::FramedPicture), m_path(InstalledScreensaverPath()) {
     // The edit asks as a static control while it is disabled.
     m_look.AddValueFields({IDC_SCREENSAVER_WAIT});
 }
 
 BOOL CDlgScreensaver::OnInitDialog() {
-    CDialogEx::OnInitDialog();
-    m_look.LoadPicture();
+    CStyledDialog::OnInitDialog();
 
     std::wstring exe, active;
     bool haveExe = false, haveActive = false;
@@ -79,14 +71,12 @@ BOOL CDlgScreensaver::OnInitDialog() {
     if (::SystemParametersInfoW(SPI_GETSCREENSAVESECURE, 0, &secure, 0) && secure)
         ::CheckDlgButton(m_hWnd, IDC_SCREENSAVER_SECURE, BST_CHECKED);
 
-    m_look.ApplyDarkMode(m_hWnd, m_settings.GetBool(L"fDarkMode"));
-    CAppearance::ApplyFont(m_hWnd, m_appFont,
-                           {IDC_SCREENSAVER_WAIT, IDC_SCREENSAVER_ENABLE_LABEL, IDC_SCREENSAVER_WAIT_LABEL,
-                            IDC_SCREENSAVER_MINUTES, IDC_SCREENSAVER_SECURE_LABEL, IDC_SCREENSAVER_PREVIEW,
-                            IDC_SCREENSAVER_SETTINGS});
+    ApplyAppFont({IDC_SCREENSAVER_WAIT, IDC_SCREENSAVER_ENABLE_LABEL, IDC_SCREENSAVER_WAIT_LABEL,
+                  IDC_SCREENSAVER_MINUTES, IDC_SCREENSAVER_SECURE_LABEL, IDC_SCREENSAVER_PREVIEW,
+                  IDC_SCREENSAVER_SETTINGS});
 
-    SetWindowText(m_texts.Text(127));
-    for (const Caption& c : kCaptions) SetDlgItemText(c.id, m_texts.Text(c.text));
+    SetWindowText(Text(127));
+    for (const Caption& c : kCaptions) SetDlgItemText(c.id, Text(c.text));
 
     m_ready = true;
     return TRUE;
@@ -185,25 +175,4 @@ bool CDlgScreensaver::OnNotify(NMHDR* hdr, LRESULT* result) {
     ApplyWait(ClampWaitMinutes(static_cast<long long>(change->iPos) + change->iDelta));
     *result = 0;  // the move goes ahead
     return true;
-}
-
-bool CDlgScreensaver::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    m_look.PaintBackground(dc, GetClientRect());
-    ::EndPaint(m_hWnd, &ps);
-    return true;
-}
-
-HBRUSH CDlgScreensaver::OnCtlColor(HDC dc, HWND control, UINT ctlType) {
-    return m_look.CtlColor(dc, control, ctlType);
-}
-
-bool CDlgScreensaver::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
-    if (msg == WM_ERASEBKGND) {
-        // The whole client area is painted in WM_PAINT.
-        *result = 1;
-        return true;
-    }
-    return CDialogEx::OnMessage(msg, wp, lp, result);
 }

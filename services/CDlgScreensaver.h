@@ -7,17 +7,12 @@
 
 #include <string>
 
-#include "framework/CDialogEx.h"
 #include "services/core/ScreensaverSetup.h"
-#include "settings/CAppearance.h"
+#include "settings/CStyledDialog.h"
 
-class CSettingsStore;
-class CTranslate;
-
-class CDlgScreensaver : public CDialogEx {
+class CDlgScreensaver : public CStyledDialog {
 public:
-    // `appFont` may be null (the template's font is used then).
-    CDlgScreensaver(CWnd* parent, const CSettingsStore& settings, const CTranslate& texts, HFONT appFont);
+    CDlgScreensaver(const CWindowContext& ctx, CWnd* parent);
 
     const std::wstring& ScreensaverFile() const { return m_path; }
 
@@ -26,11 +21,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnPaint() override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlType) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
     bool OnNotify(NMHDR* hdr, LRESULT* result) override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
 
     // Starts the screensaver with `commandLine` and does not wait for it.
     virtual void StartScreensaver(const std::wstring& commandLine);
@@ -41,10 +33,6 @@ private:
     void OnWaitEdited();
     void ApplyWait(int minutes);
 
-    const CSettingsStore& m_settings;
-    const CTranslate& m_texts;
-    HFONT m_appFont;
     std::wstring m_path;
     bool m_ready = false;  // filling the controls at start is no change of the user's
-    CAppearance m_look;
 };

@@ -43,6 +43,16 @@ void CAppearance::ApplyFontToChildren(HWND dialog, HFONT appFont) {
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+void CAppearance::StyleButton(CMFCButton& button) const {
+    if (m_darkMode) {
+        CMFCButton::EnableWindowsTheming(false);
+        button.SetFaceColor(kDarkBack, true);
+        button.SetTextColor(kDarkValue);
+    } else {
+        CMFCButton::EnableWindowsTheming(true);
+    }
+}
+
 bool CAppearance::PaintsWholeClient() const {
     return m_background == Background::FramedPicture || m_background == Background::StretchedFramedPicture;
 }
@@ -52,8 +62,15 @@ void CAppearance::PaintBackground(HDC dc, const RECT& client) const {
     const INT w = client.right - client.left, h = client.bottom - client.top;
     Gdiplus::Graphics g(dc);
     if (m_picture) {
-        if (m_background == Background::StretchedFramedPicture)
-            g.DrawImage(m_picture.get(), 0, 0, w, h);
+        if (m_background == Background::StretchedFramedPicture) {
+            // Scaling samples beyond the picture's edges; mirrored edges keep
+            // the last row and column opaque instead of half blended with
+            // nothing.
+            Gdiplus::ImageAttributes edges;
+            edges.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+            g.DrawImage(m_picture.get(), Gdiplus::Rect(0, 0, w, h), 0, 0, static_cast<INT>(m_picture->GetWidth()),
+                        static_cast<INT>(m_picture->GetHeight()), Gdiplus::UnitPixel, &edges);
+        }
         else
             g.DrawImage(m_picture.get(), 0, 0, static_cast<INT>(m_picture->GetWidth()),
                         static_cast<INT>(m_picture->GetHeight()));

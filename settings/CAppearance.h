@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/CMFCButton.h"
 #include "framework/GdiPlus.h"
 #include "framework/Handles.h"
 
@@ -54,6 +55,10 @@ public:
     void PaintBackground(HDC dc, const RECT& client) const;
     // True when PaintBackground covers every pixel, so erasing first would only flash.
     bool PaintsWholeClient() const;
+
+    // A push button's face: black with green text in dark mode, the
+    // platform's theme in light mode.
+    void StyleButton(CMFCButton& button) const;
 
     // Answers a WM_CTLCOLOR* request; nullptr means the platform default.
     HBRUSH CtlColor(HDC dc, HWND control, UINT ctlMessage) const;

@@ -33,15 +33,13 @@ bool FindString(const uint8_t* s, size_t available, unsigned n, const char** tex
 
 }  // namespace
 
-CDumpSMBIOS::TextDecoder CDumpSMBIOS::Decoder = WidenBytes;
-
 void CDumpSMBIOS::OnBiosInformation(const uint8_t* s, size_t available) {
     if (!BiosVersion.empty() || available < 6 || s[1] < 6) return;
     const char* text = nullptr;
     size_t len = 0;
     if (!FindString(s, available, s[5], &text, &len)) return;
     if (len > 2047) len = 2047;  // the version is kept in a 2048-character area
-    BiosVersion = Decoder(text, len);
+    BiosVersion = m_decoder ? m_decoder(text, len) : WidenBytes(text, len);
 }
 
 void CDumpSMBIOS::OnMemoryModule(const uint8_t* s, size_t available) {

@@ -10,8 +10,8 @@
 
 class CDumpSMBIOS : public CObject {
 public:
-    // Converts an SMBIOS byte string to wide text. The Windows build installs
-    // the OEM code page conversion; the default widens each byte.
+    // Converts an SMBIOS byte string to wide text. The Windows reader hands
+    // in the OEM code page conversion; without one each byte is widened.
     using TextDecoder = std::wstring (*)(const char* bytes, size_t length);
 
     CDumpSMBIOS() = default;
@@ -31,7 +31,11 @@ public:
 
     std::wstring GetMemoryType() const;
 
-    static TextDecoder Decoder;
+    // The conversion for the strings of the records handled from now on.
+    void SetTextDecoder(TextDecoder decoder) { m_decoder = decoder; }
+
+private:
+    TextDecoder m_decoder = nullptr;
 };
 
 // Text of an SMBIOS memory-device type code (empty when unlisted).

@@ -192,3 +192,11 @@ size_t ParseEventLogRecords(const uint8_t* data, size_t size, size_t limit, std:
     }
     return taken;
 }
+
+std::wstring BuildNumberText(bool haveBuild, const std::wstring& build, bool haveRevision, uint32_t revision) {
+    if (!haveBuild) return std::wstring();
+    // The revision is an unsigned 32-bit registry value: printed as such, it
+    // can never come out negative.
+    if (haveRevision && revision != 0) return build + Format(L".%lu", static_cast<unsigned long>(revision));
+    return build;
+}

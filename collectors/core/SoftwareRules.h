@@ -16,6 +16,10 @@ using VersionTest = std::function<bool(unsigned major, unsigned minor, unsigned 
 // Generation name. `buildNumber` is the registry's CurrentBuildNumber, or
 // null when it could not be read.
 std::wstring WindowsGenerationName(const VersionTest& atLeast, const std::wstring* buildNumber);
+// The registry's build number with the update revision: "19045.3803".
+// Without a build number the text is empty; a missing or zero revision
+// leaves the plain build number.
+std::wstring BuildNumberText(bool haveBuild, const std::wstring& build, bool haveRevision, uint32_t revision);
 // "1", "2", "3" or empty.
 std::wstring ServicePackText(const VersionTest& atLeast);
 // "64" or "32": the system's width. A 64-bit program runs only on a 64-bit

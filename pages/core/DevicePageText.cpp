@@ -30,9 +30,3 @@ std::wstring DeviceListText(const std::vector<std::wstring>& names) {
 }
 
 std::wstring BandwidthText(long bitsPerSecond) { return Format(L"%ld kbps", bitsPerSecond / 1000); }
-
-std::wstring ResolutionText(int width, int height) { return Format(L"%dx%d", width, height); }
-
-std::wstring FrequencyText(int hertz) { return Format(L"%d Hz", hertz); }
-
-std::wstring BitsPerPixelText(int bits) { return Format(L"%d", bits); }

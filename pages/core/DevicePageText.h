@@ -23,8 +23,3 @@ std::wstring DeviceListText(const std::vector<std::wstring>& names);
 // Link speed in whole kilobits per second, the fraction dropped:
 // 1000000000 gives "1000000 kbps"; "no link" (-1) gives "0 kbps".
 std::wstring BandwidthText(long bitsPerSecond);
-
-// The primary display's mode: "1920x1080", "60 Hz", "32".
-std::wstring ResolutionText(int width, int height);
-std::wstring FrequencyText(int hertz);
-std::wstring BitsPerPixelText(int bits);

@@ -1,10 +1,7 @@
 #pragma once
 // How the section pages put collector texts together for their fields.
-#include <cstdint>
 #include <string>
 
-// White space (blanks, tabs, line breaks) removed at both ends.
-std::wstring TrimSpaces(const std::wstring& text);
 // "-" for an empty text, the text otherwise.
 std::wstring DashIfEmpty(const std::wstring& text);
 
@@ -17,11 +14,6 @@ std::wstring SystemTypeText(const std::wstring& bitness, const std::wstring& bit
 std::wstring OperatingSystemLine(const std::wstring& windowsName, const std::wstring& edition,
                                  const std::wstring& servicePack, const std::wstring& bitness,
                                  const std::wstring& servicePackWord, const std::wstring& bitWord);
-
-// The registry's build number with the update revision: "19045.3803".
-// Without a build number the field stays empty; a missing or zero revision
-// leaves the plain build number.
-std::wstring BuildNumberText(bool haveBuild, const std::wstring& build, bool haveRevision, uint32_t revision);
 
 // A WEI sub-score field: the score and its field shown, or "-" and hidden.
 struct WeiFieldState {

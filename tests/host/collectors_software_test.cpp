@@ -148,3 +148,12 @@ TEST(EventLogParser, BadLengthsEndTheParseInsideTheBuffer) {
 }
 
 }  // namespace
+
+TEST(SoftwareRules, BuildNumberWithUpdateRevision) {
+    EXPECT_EQ(BuildNumberText(true, L"19045", true, 3803), L"19045.3803");
+    EXPECT_EQ(BuildNumberText(true, L"19045", true, 0), L"19045");
+    EXPECT_EQ(BuildNumberText(true, L"7601", false, 0), L"7601");
+    EXPECT_EQ(BuildNumberText(false, L"", true, 3803), L"");
+    // A revision above 2^31 is still a positive number.
+    EXPECT_EQ(BuildNumberText(true, L"22631", true, 0x80000001u), L"22631.2147483649");
+}

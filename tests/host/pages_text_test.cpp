@@ -3,6 +3,7 @@
 #include <string>
 
 #include "pages/core/NoiseText.h"
+#include "common/Text.h"
 #include "pages/core/PageText.h"
 
 namespace {
@@ -34,10 +35,10 @@ TEST(NoiseText, DrawsEveryDigitFromItsSourceModulo16) {
 }
 
 TEST(PageText, TrimAndDash) {
-    EXPECT_EQ(TrimSpaces(L"  \t16384 MBytes \r\n"), L"16384 MBytes");
-    EXPECT_EQ(TrimSpaces(L" \t "), L"");
-    EXPECT_EQ(TrimSpaces(L"a b"), L"a b");
-    EXPECT_EQ(DashIfEmpty(TrimSpaces(L"   ")), L"-");
+    EXPECT_EQ(TrimWhiteSpace(L"  \t16384 MBytes \r\n"), L"16384 MBytes");
+    EXPECT_EQ(TrimWhiteSpace(L" \t "), L"");
+    EXPECT_EQ(TrimWhiteSpace(L"a b"), L"a b");
+    EXPECT_EQ(DashIfEmpty(TrimWhiteSpace(L"   ")), L"-");
     EXPECT_EQ(DashIfEmpty(L"1.0"), L"1.0");
 }
 
@@ -58,15 +59,6 @@ TEST(PageText, OperatingSystemTexts) {
     }
     EXPECT_EQ(SystemTypeText(L"64", L"\x0440\x0430\x0437\x0440\x044F\x0434\x043D\x0430\x044F"),
               L"64-\x0440\x0430\x0437\x0440\x044F\x0434\x043D\x0430\x044F");
-}
-
-TEST(PageText, BuildNumberWithUpdateRevision) {
-    EXPECT_EQ(BuildNumberText(true, L"19045", true, 3803), L"19045.3803");
-    EXPECT_EQ(BuildNumberText(true, L"19045", true, 0), L"19045");
-    EXPECT_EQ(BuildNumberText(true, L"7601", false, 0), L"7601");
-    EXPECT_EQ(BuildNumberText(false, L"", true, 3803), L"");
-    // A revision above 2^31 is still a positive number.
-    EXPECT_EQ(BuildNumberText(true, L"22631", true, 0x80000001u), L"22631.2147483649");
 }
 
 TEST(PageText, SubScoreFieldIsHiddenWithoutAScore) {

@@ -11,6 +11,7 @@
 #include "app/AppMessages.h"
 #include "app/COrvanelDlg.h"
 #include "pages/CSectionPage.h"
+#include "common/Text.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
 #include "tests/wine/support/PageReveal.h"
@@ -112,7 +113,7 @@ TEST_F(SectionPages, FieldsShowNoiseDuringTheRevealAndTheCollectorsTextsAfterIt)
         {1121, theApp.m_collectors.Smbios().BiosVersion},  {1123, board.GetBiosReleaseDate()},
     };
     for (const auto& v : boardValues)
-        EXPECT_EQ(Page(kMotherboard)->GetDlgItemText(v.id), DashIfEmpty(TrimSpaces(v.text))) << v.id;
+        EXPECT_EQ(Page(kMotherboard)->GetDlgItemText(v.id), DashIfEmpty(TrimWhiteSpace(v.text))) << v.id;
 }
 
 TEST_F(SectionPages, WeiFieldsAppearWithNewScores) {
@@ -203,6 +204,19 @@ TEST_F(SectionPages, UsageButtonKeepsOneMonitorWindowPerPage) {
     Click(Page(kMemory), 1092);
     ASSERT_EQ(windows.size(), 2u);
     EXPECT_EQ(windows[1]->GetWindowText(), L"Memory Usage");
+}
+
+TEST_F(SectionPages, PausedMonitorOpensASecondLaterAndPressesMeanwhileDoNothing) {
+    auto& windows = theApp.m_monitorWindows;
+    Click(Page(kNetwork), 1053);
+    Click(Page(kNetwork), 1053);
+    EXPECT_TRUE(windows.empty());  // nothing yet: the press returned at once
+    const DWORD end = ::GetTickCount() + 15000;
+    while (windows.empty() && static_cast<LONG>(end - ::GetTickCount()) > 0) PumpMessages(50);
+    PumpMessages(300);
+    ASSERT_EQ(windows.size(), 1u);  // the second press added nothing
+    EXPECT_EQ(windows[0]->GetWindowText(), L"Network Usage");
+    EXPECT_TRUE(::IsWindowVisible(windows[0]->m_hWnd));
 }
 
 TEST_F(SectionPages, DarkPagesColourValuesGreenLabelsWhiteAndLightPagesLeaveItToThePlatform) {

@@ -20,7 +20,7 @@ const wchar_t kOtherScreensaver[] = L"C:\\windows\\system32\\Mystify.scr";
 // Records the command lines instead of starting processes.
 class TestDlgScreensaver : public CDlgScreensaver {
 public:
-    TestDlgScreensaver() : CDlgScreensaver(nullptr, theApp.m_options, theApp.m_translate, theApp.AppFont()) {}
+    TestDlgScreensaver() : CDlgScreensaver(theApp.Context(), nullptr) {}
     std::vector<std::wstring> started;
 
 protected:

@@ -13,7 +13,7 @@ namespace {
 class ShowcaseScreensaverDlg : public CDlgScreensaver {
 public:
     explicit ShowcaseScreensaverDlg(bool on)
-        : CDlgScreensaver(nullptr, GetApp()->m_options, GetApp()->m_translate, GetApp()->AppFont()), m_on(on) {}
+        : CDlgScreensaver(GetApp()->Context(), nullptr), m_on(on) {}
 
 protected:
     BOOL OnInitDialog() override {

@@ -16,7 +16,7 @@ inline CSectionPage* SectionPage(const COrvanelDlg& dlg, size_t section) {
 
 // Pumps messages until each of `sections` (every page when empty) shows its
 // values; false when `ms` pass first.
-inline bool WaitForReveal(const COrvanelDlg& dlg, std::vector<size_t> sections = {}, DWORD ms = 4000) {
+inline bool WaitForReveal(const COrvanelDlg& dlg, std::vector<size_t> sections = {}, DWORD ms = 15000) {
     if (sections.empty())
         for (size_t s = 0; s < COrvanelDlg::kSections; ++s) sections.push_back(s);
     const DWORD end = ::GetTickCount() + ms;
