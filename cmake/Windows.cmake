@@ -168,7 +168,7 @@ endforeach()
 
 # ---- start-up benchmark (bench/startup) ----------------------------------
 # A bare dialog program as the yardstick, and the probe that starts a
-# program and times it until its window (and the main window's pages) exist.
+# program and times it until its first paint (and the main window's pages).
 add_executable(bare_dialog WIN32 ${CMAKE_SOURCE_DIR}/bench/bare_dialog.cpp)
 orvanel_win_defaults(bare_dialog)
 target_link_options(bare_dialog PRIVATE -static -municode -mwindows)
@@ -177,6 +177,12 @@ add_executable(startup_probe ${CMAKE_SOURCE_DIR}/bench/startup_probe.cpp)
 orvanel_win_defaults(startup_probe)
 target_link_libraries(startup_probe PRIVATE e2e_support)
 target_link_options(startup_probe PRIVATE -static -municode)
+
+# bench/idle opens the CPU monitor of a running program with this helper.
+add_executable(open_cpu_monitor ${CMAKE_SOURCE_DIR}/bench/open_cpu_monitor.cpp)
+orvanel_win_defaults(open_cpu_monitor)
+target_link_libraries(open_cpu_monitor PRIVATE e2e_support)
+target_link_options(open_cpu_monitor PRIVATE -static -municode)
 
 # ---- the screensaver, orvanel.scr ------------------------------------------
 # Its own windows and resources over the shared framework, settings and
