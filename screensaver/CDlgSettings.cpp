@@ -17,8 +17,8 @@ const std::vector<CDlgSettings::BackgroundChoice>& CDlgSettings::BackgroundChoic
     return choices;
 }
 
-CDlgSettings::CDlgSettings(CSettingsStore& settings, CTranslate& texts)
-    : CDialogEx(IDD_SCR_SETTINGS), m_settings(settings), m_texts(texts) {}
+CDlgSettings::CDlgSettings(const CWindowContext& ctx)
+    : CDialogEx(IDD_SCR_SETTINGS), m_settings(ctx.settings), m_texts(ctx.texts) {}
 
 BOOL CDlgSettings::OnInitDialog() {
     CDialogEx::OnInitDialog();

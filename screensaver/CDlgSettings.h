@@ -8,14 +8,13 @@
 
 #include "framework/CDialogEx.h"
 
-class CSettingsStore;
-class CTranslate;
+#include "settings/CWindowContext.h"
 
 namespace screensaver {
 
 class CDlgSettings : public CDialogEx {
 public:
-    CDlgSettings(CSettingsStore& settings, CTranslate& texts);
+    explicit CDlgSettings(const CWindowContext& ctx);
 
     // The background choices as (text index, value), in the order they are added.
     struct BackgroundChoice {

@@ -48,7 +48,7 @@ void CreateScreensaverFolder() {
     }
 }
 
-CScreensaverApp::CScreensaverApp() {
+CScreensaverApp::CScreensaverApp() : m_context{m_settings, m_translate, m_font, &m_collectors} {
     m_translate.SetFolder(ScreensaverFolder());
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
@@ -87,14 +87,16 @@ BOOL CScreensaverApp::InitInstance() {
 }
 
 void CScreensaverApp::RunFullScreen() {
-    auto board = std::make_unique<CScreensaverDlg>(nullptr, m_settings, m_translate);
+    m_collectors.ReadSmbios();
+    m_collectors.Build();
+    auto board = std::make_unique<CScreensaverDlg>(nullptr, m_context);
     m_pMainWnd = board.get();
     board->DoModal();
     m_pMainWnd = nullptr;
 }
 
 void CScreensaverApp::RunSettings() {
-    screensaver::CDlgSettings dlg(m_settings, m_translate);
+    screensaver::CDlgSettings dlg(m_context);
     dlg.DoModal();
 }
 
@@ -102,7 +104,9 @@ void CScreensaverApp::RunPreview(int64_t parentValue) {
     HWND parent = reinterpret_cast<HWND>(static_cast<intptr_t>(parentValue));
     if (!parent || !::IsWindow(parent)) return;
 
-    auto board = std::make_unique<CScreensaverDlg>(parent, m_settings, m_translate);
+    m_collectors.ReadSmbios();
+    m_collectors.Build();
+    auto board = std::make_unique<CScreensaverDlg>(parent, m_context);
     m_pMainWnd = board.get();
     if (!board->Create(IDD_SCR_PREVIEW, parent)) {
         m_pMainWnd = nullptr;

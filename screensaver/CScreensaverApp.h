@@ -5,9 +5,12 @@
 #include <string>
 
 #include "framework/CWinApp.h"
+#include "collectors/CCollectors.h"
 #include "framework/GdiPlus.h"
 #include "screensaver/CSettings.h"
+#include "settings/CAppFont.h"
 #include "settings/CTranslate.h"
+#include "settings/CWindowContext.h"
 
 class CScreensaverApp : public CWinApp {
 public:
@@ -17,8 +20,13 @@ public:
 
     CSettings m_settings;
     CTranslate m_translate;
+    CAppFont m_font;  // the screensaver has no application font: stays empty
+    // Built only for the board (full screen and preview), not for settings.
+    CCollectors m_collectors;
     std::wstring m_settingsPath;
     CGdiPlusSession m_gdiplus;
+    // What the screensaver's windows are handed.
+    const CWindowContext m_context;
 
 private:
     void RunFullScreen();

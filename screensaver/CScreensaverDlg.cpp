@@ -7,7 +7,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "collectors/SmbiosReader.h"
+#include "collectors/CCollectors.h"
 #include "common/Format.h"
 #include "resources/screensaver/resource.h"
 #include "screensaver/CSettings.h"
@@ -42,21 +42,15 @@ int ProcessCount() {
 
 }  // namespace
 
-CScreensaverDlg::CScreensaverDlg(HWND parent, CSettingsStore& settings, const CTranslate& texts)
-    : CDialogEx(parent ? IDD_SCR_PREVIEW : IDD_SCR_FULLSCREEN), m_parentWnd(parent), m_settings(settings),
-      m_texts(texts) {
-    ReadSmbiosTable(m_smbios);
-    m_graphics = std::make_unique<CHardwareGraphics>();
-    m_memory = std::make_unique<CHardwareMemory>(&m_smbios);
-    m_network = std::make_unique<CHardwareNetwork>();
-    m_storage = std::make_unique<CHardwareStorage>();
-
-    m_systemText = FormatSystemText(m_software.GetWindowsName(), m_software.GetEdition(), m_software.GetServicePack(),
-                                    m_software.GetBitness() == L"64", m_texts.Text(20));
-    m_processorText = m_cpu.GetProcessorName();
-    m_memoryText = m_memory->GetInstalledMemory() + L" " + m_memory->GetMemoryType();
-    m_graphicsText = m_graphics->GetAdapterName();
-    m_lastBootText = m_texts.Text(14) + L": " + m_software.GetLastBootTime();
+CScreensaverDlg::CScreensaverDlg(HWND parent, const CWindowContext& ctx)
+    : CDialogEx(parent ? IDD_SCR_PREVIEW : IDD_SCR_FULLSCREEN), m_parentWnd(parent), m_settings(ctx.settings),
+      m_texts(ctx.texts), m_collectors(*ctx.collectors) {
+    m_systemText = FormatSystemText(m_collectors.Software().GetWindowsName(), m_collectors.Software().GetEdition(), m_collectors.Software().GetServicePack(),
+                                    m_collectors.Software().GetBitness() == L"64", m_texts.Text(20));
+    m_processorText = m_collectors.Cpu().GetProcessorName();
+    m_memoryText = m_collectors.Memory().GetInstalledMemory() + L" " + m_collectors.Memory().GetMemoryType();
+    m_graphicsText = m_collectors.Graphics().GetAdapterName();
+    m_lastBootText = m_texts.Text(14) + L": " + m_collectors.Software().GetLastBootTime();
 
     m_icon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_SCR_MAINFRAME),
                                              IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -196,25 +190,25 @@ bool CScreensaverDlg::OnPaint() {
 }
 
 void CScreensaverDlg::Sample() {
-    const int cpu = m_cpu.GetUsage();
+    const int cpu = m_collectors.Cpu().GetUsage();
     m_cpuHistory.push_back(100 - cpu);
-    const int load = m_memory->GetMemoryLoad();
+    const int load = m_collectors.Memory().GetMemoryLoad();
     m_memoryHistory.push_back(100 - load);
-    const int net = m_network->GetUsage();
+    const int net = m_collectors.Network().GetUsage();
     m_networkHistory.push_back(100 - net);
-    m_storageHistory.push_back(m_storage->GetIdleTime());
+    m_storageHistory.push_back(m_collectors.Storage().GetIdleTime());
     m_gridOffset = AdvanceGridOffset(m_gridOffset, m_sampleStep, m_gridStep);
     m_panelsChanged = true;
 }
 
 void CScreensaverDlg::ReadFacts() {
     BoardFacts f;
-    m_software.ReadEventLog(L"Application", f.application.times, f.application.sources, f.application.ids,
+    m_collectors.Software().ReadEventLog(L"Application", f.application.times, f.application.sources, f.application.ids,
                             f.application.types);
-    m_software.ReadEventLog(L"System", f.system.times, f.system.sources, f.system.ids, f.system.types);
-    m_network->GetWirelessNetworks(f.ssids, f.connected, f.signals, f.secured);
+    m_collectors.Software().ReadEventLog(L"System", f.system.times, f.system.sources, f.system.ids, f.system.types);
+    m_collectors.Network().GetWirelessNetworks(f.ssids, f.connected, f.signals, f.secured);
     f.processes = ProcessCount();
-    f.threads = m_software.GetThreadTotal();
+    f.threads = m_collectors.Software().GetThreadTotal();
     DWORD used = 0xFFFFFFFF, allowed = 0xFFFFFFFF;
     if (::GetSystemRegistryQuota(&allowed, &used)) {
         f.registryUsed = used;
@@ -435,13 +429,13 @@ void CScreensaverDlg::DrawPanels(Gdiplus::Graphics& g) {
         const PanelRect& r = b.dateTime;
         const float x = r.x + pad;
         float y = r.y + pad;
-        DrawPoint(g, m_texts.Text(21) + L": " + m_dateTime.GetTimeText(), x, y);
-        DrawPoint(g, m_texts.Text(22) + L": " + m_dateTime.GetDateText(), x, y += pitch);
-        DrawPoint(g, m_texts.Text(23) + L": " + m_dateTime.GetWeekday(), x, y += pitch);
+        DrawPoint(g, m_texts.Text(21) + L": " + m_collectors.DateTime().GetTimeText(), x, y);
+        DrawPoint(g, m_texts.Text(22) + L": " + m_collectors.DateTime().GetDateText(), x, y += pitch);
+        DrawPoint(g, m_texts.Text(23) + L": " + m_collectors.DateTime().GetWeekday(), x, y += pitch);
         DrawBox(g, m_texts.Text(24) + L":", x, y += pitch, r);
-        DrawPoint(g, m_dateTime.GetTimeZone(), x, y += fh);
-        DrawPoint(g, m_texts.Text(25) + L": " + m_dateTime.GetDayOfYear(), x, y += pitch);
-        DrawPoint(g, m_texts.Text(26) + L": " + m_dateTime.GetWeekNumber(), x, y += pitch);
-        DrawBox(g, m_texts.Text(12) + L": " + m_dateTime.GetUnixTime(), x, y += pitch, r);
+        DrawPoint(g, m_collectors.DateTime().GetTimeZone(), x, y += fh);
+        DrawPoint(g, m_texts.Text(25) + L": " + m_collectors.DateTime().GetDayOfYear(), x, y += pitch);
+        DrawPoint(g, m_texts.Text(26) + L": " + m_collectors.DateTime().GetWeekNumber(), x, y += pitch);
+        DrawBox(g, m_texts.Text(12) + L": " + m_collectors.DateTime().GetUnixTime(), x, y += pitch, r);
     }
 }

@@ -9,22 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "collectors/CDateTime.h"
-#include "collectors/CHardwareCPU.h"
-#include "collectors/CHardwareGraphics.h"
-#include "collectors/CHardwareMemory.h"
-#include "collectors/CHardwareNetwork.h"
-#include "collectors/CHardwareStorage.h"
-#include "collectors/CSoftware.h"
-#include "collectors/core/CDumpSMBIOS.h"
 #include "framework/CDialogEx.h"
 #include "framework/GdiPlus.h"
 #include "framework/Handles.h"
 #include "screensaver/core/BoardLayout.h"
 #include "screensaver/core/StarField.h"
+#include "settings/CWindowContext.h"
 
-class CSettingsStore;
-class CTranslate;
+class CCollectors;
 
 // What the slower panels show; read once a second, since none of it changes
 // faster (event logs, wireless networks, process and thread counts, quota).
@@ -42,8 +34,9 @@ struct BoardFacts {
 
 class CScreensaverDlg : public CDialogEx {
 public:
-    // `parent` is the preview box, or nullptr for full screen.
-    CScreensaverDlg(HWND parent, CSettingsStore& settings, const CTranslate& texts);
+    // `parent` is the preview box, or nullptr for full screen. The context's
+    // collectors must be built.
+    CScreensaverDlg(HWND parent, const CWindowContext& ctx);
     ~CScreensaverDlg() override;
 
     bool IsPreview() const { return m_parentWnd != nullptr; }
@@ -84,16 +77,8 @@ private:
     HWND m_parentWnd;
     CSettingsStore& m_settings;
     const CTranslate& m_texts;
+    CCollectors& m_collectors;
     HICON m_icon;
-
-    CDumpSMBIOS m_smbios;
-    CDateTime m_dateTime;
-    CHardwareCPU m_cpu;
-    std::unique_ptr<CHardwareGraphics> m_graphics;
-    std::unique_ptr<CHardwareMemory> m_memory;
-    std::unique_ptr<CHardwareNetwork> m_network;
-    std::unique_ptr<CHardwareStorage> m_storage;
-    CSoftware m_software;
 
     std::wstring m_systemText, m_processorText, m_memoryText, m_graphicsText, m_lastBootText;
     std::vector<int> m_cpuHistory, m_memoryHistory, m_networkHistory, m_storageHistory;
