@@ -45,12 +45,13 @@ int ProcessCount() {
 CScreensaverDlg::CScreensaverDlg(HWND parent, const CWindowContext& ctx)
     : CDialogEx(parent ? IDD_SCR_PREVIEW : IDD_SCR_FULLSCREEN), m_parentWnd(parent), m_settings(ctx.settings),
       m_texts(ctx.texts), m_collectors(*ctx.collectors) {
-    m_systemText = FormatSystemText(m_collectors.Software().GetWindowsName(), m_collectors.Software().GetEdition(), m_collectors.Software().GetServicePack(),
-                                    m_collectors.Software().GetBitness() == L"64", m_texts.Text(20));
+    const CSoftware& os = m_collectors.Software();
+    m_systemText = FormatSystemText(os.GetWindowsName(), os.GetEdition(), os.GetServicePack(), os.GetBitness() == L"64",
+                                    m_texts.Text(20));
     m_processorText = m_collectors.Cpu().GetProcessorName();
     m_memoryText = m_collectors.Memory().GetInstalledMemory() + L" " + m_collectors.Memory().GetMemoryType();
     m_graphicsText = m_collectors.Graphics().GetAdapterName();
-    m_lastBootText = m_texts.Text(14) + L": " + m_collectors.Software().GetLastBootTime();
+    m_lastBootText = m_texts.Text(14) + L": " + os.GetLastBootTime();
 
     m_icon = static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_SCR_MAINFRAME),
                                              IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
@@ -203,12 +204,12 @@ void CScreensaverDlg::Sample() {
 
 void CScreensaverDlg::ReadFacts() {
     BoardFacts f;
-    m_collectors.Software().ReadEventLog(L"Application", f.application.times, f.application.sources, f.application.ids,
-                            f.application.types);
-    m_collectors.Software().ReadEventLog(L"System", f.system.times, f.system.sources, f.system.ids, f.system.types);
+    const CSoftware& os = m_collectors.Software();
+    os.ReadEventLog(L"Application", f.application.times, f.application.sources, f.application.ids, f.application.types);
+    os.ReadEventLog(L"System", f.system.times, f.system.sources, f.system.ids, f.system.types);
     m_collectors.Network().GetWirelessNetworks(f.ssids, f.connected, f.signals, f.secured);
     f.processes = ProcessCount();
-    f.threads = m_collectors.Software().GetThreadTotal();
+    f.threads = os.GetThreadTotal();
     DWORD used = 0xFFFFFFFF, allowed = 0xFFFFFFFF;
     if (::GetSystemRegistryQuota(&allowed, &used)) {
         f.registryUsed = used;
