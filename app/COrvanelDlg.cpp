@@ -12,6 +12,7 @@
 #include "services/core/UpdateFile.h"
 #include "smart/CDlgSMART.h"
 #include "settings/CDlgSettings.h"
+#include "widgets/CDlgWidgets.h"
 #include "widgets/CWidgetManager.h"
 
 namespace {
@@ -226,7 +227,11 @@ bool COrvanelDlg::OnCommand(UINT id, UINT /*code*/, HWND /*control*/) {
             return true;
         }
         case ID_WIDGETS:
-            return true;  // its window is not part of the program yet
+            if (m_widgets) {
+                CDlgWidgets dlg(m_ctx, *m_widgets, this);
+                dlg.DoModal();
+            }
+            return true;
         default: return false;
     }
 }
