@@ -2,9 +2,10 @@
 
 #include <commctrl.h>
 
+#include <array>
+
 #include "resources/resource.h"
 #include "services/Autorun.h"
-#include "app/COrvanelApp.h"
 #include "widgets/CDlgWidget.h"
 #include "widgets/CWidgetManager.h"
 #include "widgets/core/WidgetChoices.h"
@@ -44,24 +45,17 @@ bool Checked(HWND dialog, int id) { return ::IsDlgButtonChecked(dialog, id) == B
 
 }  // namespace
 
-CDlgWidgets::CDlgWidgets(CWidgetManager& widgets, CWnd* parent) : CDialogEx(IDD_WIDGETS, parent), m_widgets(widgets) {}
-
-const std::wstring& CDlgWidgets::Text(size_t index) const { return ::Text(index); }
-CSettingsStore& CDlgWidgets::Options() const { return ::Options(); }
-HFONT CDlgWidgets::AppFont() const { return GetApp()->AppFont(); }
+CDlgWidgets::CDlgWidgets(const CWindowContext& ctx, CWidgetManager& widgets, CWnd* parent)
+    : CStyledDialog(ctx, IDD_WIDGETS, parent, Background::FramedPicture), m_widgets(widgets) {}
 
 BOOL CDlgWidgets::OnInitDialog() {
-    CDialogEx::OnInitDialog();
+    CStyledDialog::OnInitDialog();
     SetTexts();
     FillColorCombo();
-    if (HFONT font = AppFont()) {
-        CAppearance::ApplyFont(m_hWnd, font,
-                               {IDC_WIDGETS_ENABLE_LABEL, IDC_WIDGETS_AUTORUN_LABEL, IDC_WIDGETS_SHOW_LABEL,
-                                IDC_WIDGETS_MOVEABLE_LABEL, IDC_WIDGETS_DISPLAY_LABEL, IDC_WIDGETS_ON_DESKTOP_LABEL,
-                                IDC_WIDGETS_ON_TOP_LABEL, IDC_WIDGETS_COLOR_LABEL, IDC_WIDGETS_BACKGROUND_LABEL,
-                                IDC_WIDGETS_OPACITY_LABEL, IDC_WIDGETS_LIST, IDC_WIDGETS_COLOR, IDC_WIDGETS_OPACITY});
-    }
-    m_look.LoadPicture();
+    ApplyAppFont({IDC_WIDGETS_ENABLE_LABEL, IDC_WIDGETS_AUTORUN_LABEL, IDC_WIDGETS_SHOW_LABEL,
+                  IDC_WIDGETS_MOVEABLE_LABEL, IDC_WIDGETS_DISPLAY_LABEL, IDC_WIDGETS_ON_DESKTOP_LABEL,
+                  IDC_WIDGETS_ON_TOP_LABEL, IDC_WIDGETS_COLOR_LABEL, IDC_WIDGETS_BACKGROUND_LABEL,
+                  IDC_WIDGETS_OPACITY_LABEL, IDC_WIDGETS_LIST, IDC_WIDGETS_COLOR, IDC_WIDGETS_OPACITY});
 
     HWND list = GetDlgItem(IDC_WIDGETS_LIST);
     const bool widgetsOn = Options().GetBool(L"fWidgetsEnable");
@@ -75,13 +69,11 @@ BOOL CDlgWidgets::OnInitDialog() {
     FillList(-1);
     RefreshOptions();
 
-    const bool dark = Options().GetBool(L"fDarkMode");
-    if (dark) {
+    if (DarkMode()) {
         ListView_SetBkColor(list, kDarkBack);
         ListView_SetTextBkColor(list, kDarkBack);
         ListView_SetTextColor(list, kDarkValue);
     }
-    m_look.ApplyDarkMode(m_hWnd, dark);
     SetTimer(kListTimer, kListPeriodMs);
     return TRUE;
 }
@@ -130,20 +122,35 @@ void CDlgWidgets::FillList(int select) {
         for (int c = 1; c < kWidgetRowColumns; ++c)
             ListView_SetItemText(list, index, c, const_cast<wchar_t*>(row[c].c_str()));
     }
-    // Each column as wide as the wider of its header and its texts. The
-    // header is measured here: the list's own header sizing leaves no room
-    // for the header's margins with every font.
-    for (int c = 0; c < kWidgetRowColumns; ++c) {
-        ListView_SetColumnWidth(list, c, LVSCW_AUTOSIZE);
-        const int contents = ListView_GetColumnWidth(list, c);
-        const int header = ListView_GetStringWidth(list, Text(kColumnTexts[c]).c_str()) + kHeaderMargins;
-        ListView_SetColumnWidth(list, c, contents > header ? contents : header);
-    }
+    SizeColumns();
     if (select >= 0) ListView_SetItemState(list, select, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_SetSelectionMark(list, select);
     ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(list, nullptr, TRUE);
     m_filling = false;
+}
+
+void CDlgWidgets::SizeColumns() {
+    HWND list = GetDlgItem(IDC_WIDGETS_LIST);
+    // Each column as wide as the wider of its header and its texts. The
+    // header is measured here: the list's own header sizing leaves no room
+    // for the header's margins with every font.
+    std::array<int, kWidgetRowColumns> contents{}, headers{};
+    for (int c = 0; c < kWidgetRowColumns; ++c) {
+        ListView_SetColumnWidth(list, c, LVSCW_AUTOSIZE);
+        contents[c] = ListView_GetColumnWidth(list, c);
+        headers[c] = ListView_GetStringWidth(list, Text(kColumnTexts[c]).c_str()) + kHeaderMargins;
+    }
+    // In a language with long words that is wider than the list; rather
+    // than scroll sideways, long headers and long names show their start.
+    RECT client{};
+    ::GetClientRect(list, &client);
+    int room = client.right - client.left;
+    if (!(::GetWindowLongW(list, GWL_STYLE) & WS_VSCROLL) &&
+        ListView_GetItemCount(list) > ListView_GetCountPerPage(list))
+        room -= ::GetSystemMetrics(SM_CXVSCROLL);  // the scroll bar the rows will need
+    const auto widths = FitWidgetColumns(contents, headers, room, 2 * kColumnStartWidth);
+    for (int c = 0; c < kWidgetRowColumns; ++c) ListView_SetColumnWidth(list, c, widths[c]);
 }
 
 int CDlgWidgets::SelectedWidget() const {
@@ -343,22 +350,3 @@ void CDlgWidgets::OnTimer(UINT_PTR id) {
 }
 
 void CDlgWidgets::OnDestroy() { KillTimer(kListTimer); }
-
-bool CDlgWidgets::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(m_hWnd, &ps);
-    m_look.PaintPicture(dc, GetClientRect());
-    ::EndPaint(m_hWnd, &ps);
-    return true;
-}
-
-HBRUSH CDlgWidgets::OnCtlColor(HDC dc, HWND control, UINT ctlType) { return m_look.CtlColor(dc, control, ctlType); }
-
-bool CDlgWidgets::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
-    if (msg == WM_ERASEBKGND) {
-        // The whole client area is painted in WM_PAINT.
-        *result = 1;
-        return true;
-    }
-    return CDialogEx::OnMessage(msg, wp, lp, result);
-}

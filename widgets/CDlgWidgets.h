@@ -8,33 +8,30 @@
 
 #include <string>
 
-#include "framework/CDialogEx.h"
-#include "settings/CAppearance.h"
+#include "settings/CStyledDialog.h"
 
-class CSettingsStore;
 class CWidgetManager;
 
-class CDlgWidgets : public CDialogEx {
+class CDlgWidgets : public CStyledDialog {
 public:
     static constexpr UINT_PTR kListTimer = 1;
     static constexpr UINT kListPeriodMs = 3000;
 
-    CDlgWidgets(CWidgetManager& widgets, CWnd* parent = nullptr);
+    CDlgWidgets(const CWindowContext& ctx, CWidgetManager& widgets, CWnd* parent = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnPaint() override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT ctlType) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
     bool OnNotify(NMHDR* hdr, LRESULT* result) override;
     void OnTimer(UINT_PTR id) override;
     void OnDestroy() override;
-    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
 
 private:
     void SetTexts();
     void FillColorCombo();
     void InsertColumns();
+    // Sizes each column to the wider of its header and its texts.
+    void SizeColumns();
     // Refills the list and selects the row of catalogue index `select` (-1: none).
     void FillList(int select);
     // Shows the option controls for the selected widget, or hides them.
@@ -56,12 +53,7 @@ private:
     void OnOpacityArrow(const NMUPDOWN& change, LRESULT* result);
     void OnListTimer();
 
-    const std::wstring& Text(size_t index) const;
-    CSettingsStore& Options() const;
-    HFONT AppFont() const;
-
     CWidgetManager& m_widgets;
-    CAppearance m_look;
     int m_colorItem = -1;        // the colour item last chosen, -1 for none
     bool m_listChanged = false;  // the list shows older texts than the settings
     bool m_filling = false;      // the list is being refilled: its notices mean nothing

@@ -61,3 +61,24 @@ TEST(WidgetRow, TextsFollowTheSettings) {
 }
 
 }  // namespace
+
+TEST(WidgetRow, ColumnsFitTheListSharingTheCutBetweenHeadersAndNames) {
+    using W = std::array<int, kWidgetRowColumns>;
+    const W contents = {180, 60, 30, 60, 60, 30};
+    const W headers = {60, 70, 90, 40, 40, 100};
+    struct Case {
+        int room;
+        W widths;
+    } cases[] = {
+        {1000, {180, 70, 90, 60, 60, 100}},  // room enough: header or texts, the wider
+        {560, {180, 70, 90, 60, 60, 100}},   // exactly enough
+        {480, {140, 68, 73, 60, 60, 79}},    // 80 too wide: 40 from the headers, 40 from the names
+        {300, {50, 61, 35, 60, 60, 34}},     // the names down to their least
+        {200, {50, 60, 30, 60, 60, 30}},     // no narrower than the texts: the list scrolls
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.room);
+        const W w = FitWidgetColumns(contents, headers, c.room, 50);
+        EXPECT_EQ(w, c.widths);
+    }
+}

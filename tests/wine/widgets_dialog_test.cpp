@@ -10,7 +10,6 @@
 #include "widgets/CDlgWidget.h"
 #include "widgets/CDlgWidgets.h"
 #include "widgets/CWidgetManager.h"
-#include "widgets/CWidgetSources.h"
 
 namespace {
 
@@ -27,10 +26,9 @@ class WidgetsDialog : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ASSERT_TRUE(theApp.m_gdiplus.Startup()); }
     void SetUp() override {
-        theApp.CreateCollectors();  // the open widgets read them
+        theApp.m_collectors.Build();  // the open widgets read them
         theApp.m_translate.Load(L"English");
         theApp.m_options.SetBool(L"fDarkMode", true);
-        manager.SetContext({&theApp.m_options, &theApp.m_translate, &sources});
     }
     void TearDown() override {
         if (dlg) dlg->DestroyWindow();
@@ -44,7 +42,7 @@ protected:
     void Open(bool widgetsOn) {
         theApp.m_options.SetBool(L"fWidgetsEnable", widgetsOn);
         manager.Load();
-        dlg = std::make_unique<CDlgWidgets>(manager);
+        dlg = std::make_unique<CDlgWidgets>(theApp.Context(), manager);
         ASSERT_TRUE(dlg->Create(IDD_WIDGETS, static_cast<HWND>(nullptr)));
     }
 
@@ -84,8 +82,7 @@ protected:
     void PressOpacityArrow(UINT key) { ::SendMessageW(Item(IDC_WIDGETS_OPACITY), WM_KEYDOWN, key, 0); }
 
     ScopedSettings settings;
-    CWidgetSourcesOf<COrvanelApp> sources{theApp};
-    CWidgetManager manager;
+    CWidgetManager manager{theApp.Context()};
     std::unique_ptr<CDlgWidgets> dlg;
 };
 

@@ -13,7 +13,8 @@ namespace {
 
 class CShowcaseWidgetsDialog : public CDlgWidgets {
 public:
-    CShowcaseWidgetsDialog(CWidgetManager& widgets, int select) : CDlgWidgets(widgets), m_select(select) {}
+    CShowcaseWidgetsDialog(const CWindowContext& ctx, CWidgetManager& widgets, int select)
+        : CDlgWidgets(ctx, widgets), m_select(select) {}
 
 protected:
     BOOL OnInitDialog() override {
@@ -31,8 +32,7 @@ private:
 ShowcaseEntry widgetsDialog(L"widgets-dialog", [] {
     COrvanelApp* app = GetApp();
     app->m_options.SetBool(L"fWidgetsEnable", true);
-    CWidgetManager manager;
-    manager.SetContext({&app->m_options, &app->m_translate, nullptr});
+    CWidgetManager manager(app->Context());
     manager.Load();
     for (const wchar_t* kind :
          {L"CPUUsageWithArrow", L"MemoryUsageWithArrow", L"StorageUsageHistory", L"DateTime", L"OperatingSystem"})
@@ -44,7 +44,7 @@ ShowcaseEntry widgetsDialog(L"widgets-dialog", [] {
         s.Opacity = 80;
         s.Moveable = true;
     }
-    CShowcaseWidgetsDialog dlg(manager, selected);
+    CShowcaseWidgetsDialog dlg(app->Context(), manager, selected);
     dlg.DoModal();
 });
 

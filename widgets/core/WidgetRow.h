@@ -21,3 +21,13 @@ WidgetRowWords WidgetRowWordsFrom(const std::function<const std::wstring&(size_t
 
 // A colour the dialog does not offer leaves the Color column empty.
 WidgetRow MakeWidgetRow(const std::wstring& displayName, const WidgetSettings& settings, const WidgetRowWords& words);
+
+// Column widths for a list `room` pixels wide: each column as wide as the
+// wider of its header and its texts. When that is wider than the list, half
+// of the excess comes from the headers that are wider than their texts (in
+// proportion to that extra room), the rest from the first column (the
+// names) down to `minFirst`, and whatever is still left from the headers
+// again; a column never gets narrower than its texts, except the first.
+std::array<int, kWidgetRowColumns> FitWidgetColumns(const std::array<int, kWidgetRowColumns>& contents,
+                                                    const std::array<int, kWidgetRowColumns>& headers, int room,
+                                                    int minFirst);
