@@ -11,17 +11,9 @@ CSettingsStore::CSettingsStore(const wchar_t* section, bool writeOnSet) : m_sect
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
-OPTION* CSettingsStore::Find(const wchar_t* name) {
-    for (auto& e : m_entries)
-        if (e.strName == name) return &e;
-    return nullptr;
-}
+OPTION* CSettingsStore::Find(const wchar_t* name) { return FindOption(m_entries, name); }
 
-const OPTION* CSettingsStore::Find(const wchar_t* name) const {
-    for (const auto& e : m_entries)
-        if (e.strName == name) return &e;
-    return nullptr;
-}
+const OPTION* CSettingsStore::Find(const wchar_t* name) const { return FindOption(m_entries, name); }
 
 void CSettingsStore::Load() {
     if (m_file.empty()) return;
@@ -39,45 +31,24 @@ void CSettingsStore::Load() {
 }
 
 void CSettingsStore::GetString(const wchar_t* name, wchar_t* buffer) const {
-    for (const auto& e : m_entries) {
-        if (e.strName == name && e.strType == L"string") {
-            size_t n = e.strValue.size() < 255 ? e.strValue.size() : 255;
-            e.strValue.copy(buffer, n);
-            buffer[n] = L'\0';
-            return;
-        }
-    }
+    CopyStringOption(m_entries, name, buffer);
 }
 
 std::wstring CSettingsStore::GetString(const wchar_t* name) const {
-    wchar_t buf[256] = {};
+    wchar_t buf[kOptionStringMax + 1] = {};
     GetString(name, buf);
     return buf;
 }
 
-bool CSettingsStore::GetBool(const wchar_t* name) const {
-    for (const auto& e : m_entries)
-        if (e.strName == name && e.strType == L"bool") return e.fValue;
-    return false;
-}
+bool CSettingsStore::GetBool(const wchar_t* name) const { return BoolOption(m_entries, name); }
 
 void CSettingsStore::SetString(const wchar_t* name, const std::wstring& value) {
-    OPTION* e = Find(name);
-    if (e) {
-        e->strValue = value;
-    } else {
-        m_entries.push_back(OPTION{name, L"string", value, false});
-    }
+    SetStringOption(m_entries, name, value);
     if (m_writeOnSet) Save(name);
 }
 
 void CSettingsStore::SetBool(const wchar_t* name, bool value) {
-    OPTION* e = Find(name);
-    if (e) {
-        e->fValue = value;
-    } else {
-        m_entries.push_back(OPTION{name, L"bool", std::wstring(), value});
-    }
+    SetBoolOption(m_entries, name, value);
     if (m_writeOnSet) Save(name);
 }
 

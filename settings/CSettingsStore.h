@@ -6,13 +6,7 @@
 #include <vector>
 
 #include "common/CObject.h"
-
-struct OPTION {
-    std::wstring strName;
-    std::wstring strType;  // "string" or "bool"
-    std::wstring strValue;
-    bool fValue = false;
-};
+#include "settings/core/OptionTable.h"
 
 class CSettingsStore : public CObject {
 public:

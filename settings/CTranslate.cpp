@@ -3,7 +3,7 @@
 #include <cwctype>
 
 #include "common/Format.h"
-#include "settings/core/TextUnescape.h"
+#include "settings/core/TextTable.h"
 
 namespace {
 
@@ -63,17 +63,12 @@ void CTranslate::Load(const std::wstring& language) {
             break;
         }
     }
-    // Every index is rewritten, so nothing of an earlier language survives.
-    for (UINT i = 0;; ++i) {
-        std::wstring builtIn = BuiltInText(i);
-        if (builtIn.empty()) break;
-        std::wstring text = builtIn;
-        if (!m_currentFile.empty())
-            text = UnescapeLanguageText(
-                ReadLanguageValue(m_currentFile, L"Text", Format(L"%d", i).c_str(), builtIn.c_str()));
-        if (m_texts.size() <= i) m_texts.resize(i + 1);
-        m_texts[i] = text;
-    }
+    LanguageValueSource translated;
+    if (!m_currentFile.empty())
+        translated = [this](unsigned i, const std::wstring& fallback) {
+            return ReadLanguageValue(m_currentFile, L"Text", Format(L"%d", i).c_str(), fallback.c_str());
+        };
+    FillTextTable(m_texts, [](unsigned i) { return BuiltInText(i); }, translated);
 }
 
 void CTranslate::FillLanguageCombo(HWND combo, const std::wstring& language) const {

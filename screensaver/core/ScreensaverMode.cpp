@@ -12,13 +12,16 @@ int64_t ReadSignedDecimal(const std::wstring& text) {
     while (i < text.size() && std::iswspace(text[i])) ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
-    int64_t value = 0;
-    const int64_t limit = std::numeric_limits<int64_t>::max() / 10;
+    // The magnitude is gathered unsigned, so the most negative number fits
+    // and no step can overflow.
+    const uint64_t cap = static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) + (negative ? 1 : 0);
+    uint64_t magnitude = 0;
     for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
-        if (value > limit) return negative ? std::numeric_limits<int64_t>::min() : std::numeric_limits<int64_t>::max();
-        value = value * 10 + (text[i] - L'0');
+        const unsigned digit = static_cast<unsigned>(text[i] - L'0');
+        magnitude = magnitude > (cap - digit) / 10 ? cap : magnitude * 10 + digit;
     }
-    return negative ? -value : value;
+    if (!negative) return static_cast<int64_t>(magnitude);
+    return magnitude == cap ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(magnitude);
 }
 
 bool SameIgnoringCase(const std::wstring& a, const wchar_t* b) {

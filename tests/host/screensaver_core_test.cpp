@@ -31,6 +31,13 @@ TEST(ScreensaverCommand, FirstTwoCharactersChooseTheMode) {
         {L"/p abc", ScreensaverMode::Preview, 0},
         {L"/p1234", ScreensaverMode::Preview, 234},  // the first digit stands where the blank belongs
         {L"/p 99999999999999999999999", ScreensaverMode::Preview, INT64_MAX},
+        // The edges of the range: the last digit must not overflow on the way.
+        {L"/p 9223372036854775807", ScreensaverMode::Preview, INT64_MAX},
+        {L"/p 9223372036854775808", ScreensaverMode::Preview, INT64_MAX},
+        {L"/p 9223372036854775809", ScreensaverMode::Preview, INT64_MAX},
+        {L"/P -9223372036854775808", ScreensaverMode::Preview, INT64_MIN},
+        {L"/p -9223372036854775809", ScreensaverMode::Preview, INT64_MIN},
+        {L"/p -99999999999999999999", ScreensaverMode::Preview, INT64_MIN},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << '"' << std::string(c.tail, c.tail + wcslen(c.tail)) << '"');
