@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "common/Format.h"
+#include "settings/core/LanguageFileEncoding.h"
 #include "settings/core/TextTable.h"
 
 namespace {
@@ -21,6 +22,21 @@ bool EndsWithLng(const std::wstring& name) {
     std::wstring ext = name.substr(name.size() - 4);
     for (auto& c : ext) c = static_cast<wchar_t>(std::towlower(c));
     return ext == L".lng";
+}
+
+// The file's first bytes tell whether the profile reader can take it.
+bool IsReadable(const std::wstring& path) {
+    HANDLE f = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                             0, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    std::vector<uint8_t> bytes(kLanguageFileProbeBytes);
+    size_t size = 0;
+    DWORD n = 0;
+    while (size < bytes.size() &&
+           ::ReadFile(f, bytes.data() + size, static_cast<DWORD>(bytes.size() - size), &n, nullptr) && n > 0)
+        size += n;
+    ::CloseHandle(f);
+    return IsReadableLanguageFile(bytes.data(), size);
 }
 
 }  // namespace
@@ -47,9 +63,11 @@ std::vector<std::wstring> CTranslate::LanguageFiles() const {
     if (find == INVALID_HANDLE_VALUE) return files;
     do {
         // The pattern also matches through 8.3 short names ("x.lngx" is
-        // "X~1.LNG"); only names that really end in .lng are language files.
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && EndsWithLng(fd.cFileName))
-            files.push_back(Format(L"%ls\\%ls", m_folder.c_str(), fd.cFileName));
+        // "X~1.LNG"); only names that really end in .lng are language files,
+        // and only those in an encoding the profile reader takes.
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY || !EndsWithLng(fd.cFileName)) continue;
+        std::wstring path = Format(L"%ls\\%ls", m_folder.c_str(), fd.cFileName);
+        if (IsReadable(path)) files.push_back(std::move(path));
     } while (::FindNextFileW(find, &fd));
     ::FindClose(find);
     return files;

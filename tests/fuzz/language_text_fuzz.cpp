@@ -1,15 +1,21 @@
-// Language-file values are whatever the file holds: unescaping them and
-// filling the text table from them must keep every index and end.
+// A language file is whatever the folder holds: deciding whether to read
+// it, unescaping its values and filling the text table from them must keep
+// every index and end.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "settings/core/LanguageFileEncoding.h"
 #include "settings/core/TextTable.h"
 #include "settings/core/TextUnescape.h"
 #include "tests/fuzz/FuzzText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    {
+        const std::vector<uint8_t> head(data, data + (size < kLanguageFileProbeBytes ? size : kLanguageFileProbeBytes));
+        IsReadableLanguageFile(head.data(), head.size());
+    }
     const std::wstring text = WideFromBytes(data, size);
     const std::wstring plain = UnescapeLanguageText(text);
     // Each escape gets one character shorter; nothing else changes length.
