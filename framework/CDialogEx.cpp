@@ -46,6 +46,7 @@ bool CDialogEx::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             *result = OnInitDialog();
             return true;
         case WM_COMMAND: {
+            if (lp && ReflectToChild(reinterpret_cast<HWND>(lp), msg, wp, lp, result)) return true;
             const UINT id = LOWORD(wp);
             if (OnCommand(id, HIWORD(wp), reinterpret_cast<HWND>(lp))) return true;
             if (id == IDOK) {
@@ -58,8 +59,11 @@ bool CDialogEx::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             }
             return false;
         }
-        case WM_NOTIFY:
-            return OnNotify(reinterpret_cast<NMHDR*>(lp), result);
+        case WM_NOTIFY: {
+            auto* hdr = reinterpret_cast<NMHDR*>(lp);
+            if (hdr && ReflectToChild(hdr->hwndFrom, msg, wp, lp, result)) return true;
+            return OnNotify(hdr, result);
+        }
         case WM_TIMER:
             OnTimer(wp);
             return true;
@@ -71,6 +75,7 @@ bool CDialogEx::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSCROLLBAR: {
+            if (msg != WM_CTLCOLORDLG && ReflectToChild(reinterpret_cast<HWND>(lp), msg, wp, lp, result)) return true;
             HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp), msg);
             if (!brush) return false;
             *result = reinterpret_cast<LRESULT>(brush);

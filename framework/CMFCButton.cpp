@@ -6,7 +6,6 @@
 
 namespace {
 bool g_themed = true;
-const UINT_PTR kSubclassId = 0x4D464342;  // 'MFCB'
 
 COLORREF Mix(COLORREF a, COLORREF b, int percentB) {
     auto mix = [&](int x, int y) { return (x * (100 - percentB) + y * percentB) / 100; };
@@ -14,20 +13,9 @@ COLORREF Mix(COLORREF a, COLORREF b, int percentB) {
 }
 }  // namespace
 
-CMFCButton::~CMFCButton() {
-    if (m_subclassed && m_hWnd && ::IsWindow(m_hWnd)) ::RemoveWindowSubclass(m_hWnd, SubclassProc, kSubclassId);
-    Detach();
-}
+CMFCButton::~CMFCButton() = default;
 
 void CMFCButton::EnableWindowsTheming(bool enable) { g_themed = enable; }
-
-bool CMFCButton::SubclassDlgItem(int id, HWND dialog) {
-    HWND h = ::GetDlgItem(dialog, id);
-    if (!h) return false;
-    Attach(h);
-    m_subclassed = ::SetWindowSubclass(h, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-    return m_subclassed;
-}
 
 void CMFCButton::SetFaceColor(COLORREF color, bool redraw) {
     m_face = color;
@@ -75,54 +63,53 @@ void CMFCButton::Paint(HDC dc) {
     }
 }
 
-LRESULT CALLBACK CMFCButton::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-    auto* self = reinterpret_cast<CMFCButton*>(ref);
-    if (g_themed) return ::DefSubclassProc(hwnd, msg, wp, lp);
+bool CMFCButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (g_themed) return false;
     switch (msg) {
         case WM_PAINT: {
             PAINTSTRUCT ps;
-            HDC dc = ::BeginPaint(hwnd, &ps);
-            self->Paint(dc);
-            ::EndPaint(hwnd, &ps);
-            return 0;
+            HDC dc = ::BeginPaint(m_hWnd, &ps);
+            Paint(dc);
+            ::EndPaint(m_hWnd, &ps);
+            *result = 0;
+            return true;
         }
         case WM_ERASEBKGND:
-            return 1;
+            *result = 1;
+            return true;
         case WM_MOUSEMOVE:
-            if (!self->m_hot) {
-                self->m_hot = true;
-                TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, hwnd, 0};
+            if (!m_hot) {
+                m_hot = true;
+                TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, m_hWnd, 0};
                 ::TrackMouseEvent(&tme);
-                ::InvalidateRect(hwnd, nullptr, FALSE);
+                ::InvalidateRect(m_hWnd, nullptr, FALSE);
             }
-            break;
+            return false;
         case WM_MOUSELEAVE:
-            self->m_hot = false;
-            ::InvalidateRect(hwnd, nullptr, FALSE);
-            break;
+            m_hot = false;
+            ::InvalidateRect(m_hWnd, nullptr, FALSE);
+            return false;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            self->m_pressed = true;
-            ::InvalidateRect(hwnd, nullptr, FALSE);
-            break;
+            m_pressed = true;
+            ::InvalidateRect(m_hWnd, nullptr, FALSE);
+            return false;
         case WM_LBUTTONUP:
         case WM_CAPTURECHANGED:
-            self->m_pressed = false;
-            ::InvalidateRect(hwnd, nullptr, FALSE);
-            break;
+            m_pressed = false;
+            ::InvalidateRect(m_hWnd, nullptr, FALSE);
+            return false;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
         case WM_ENABLE:
         case WM_SETTEXT:
         case BM_SETSTATE:
-        case BM_SETSTYLE: {
+        case BM_SETSTYLE:
             // The default handling paints the themed look directly; paint ours after it.
-            LRESULT r = ::DefSubclassProc(hwnd, msg, wp, lp);
-            ::InvalidateRect(hwnd, nullptr, FALSE);
-            return r;
-        }
+            *result = ::DefSubclassProc(m_hWnd, msg, wp, lp);
+            ::InvalidateRect(m_hWnd, nullptr, FALSE);
+            return true;
         default:
-            break;
+            return false;
     }
-    return ::DefSubclassProc(hwnd, msg, wp, lp);
 }

@@ -11,21 +11,19 @@ public:
     CMFCButton() = default;
     ~CMFCButton() override;
 
-    // Takes over the dialog's button `id`.
-    bool SubclassDlgItem(int id, HWND dialog);
-
     void SetFaceColor(COLORREF color, bool redraw = true);
     void SetTextColor(COLORREF color);
 
     static void EnableWindowsTheming(bool enable);
 
+protected:
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
+
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);
     void Paint(HDC dc);
 
     COLORREF m_face = ::GetSysColor(COLOR_BTNFACE);
     COLORREF m_text = ::GetSysColor(COLOR_BTNTEXT);
     bool m_hot = false;
     bool m_pressed = false;
-    bool m_subclassed = false;
 };

@@ -1,12 +1,17 @@
 #include "framework/CWnd.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace {
 const wchar_t kObjectProp[] = L"OrvanelCWnd";
-}
+const UINT_PTR kControlSubclassId = 0x4F52564C;  // 'ORVL'
+}  // namespace
 
 CWnd::~CWnd() {
+    // A control belongs to its dialog: let go of it, leave it standing.
+    if (m_subclassed) ReleaseControl();
     if (m_hWnd && ::IsWindow(m_hWnd)) {
         // The object dies first: unbind so no late message reaches it.
         HWND h = m_hWnd;
@@ -63,3 +68,36 @@ BOOL CWnd::DestroyWindow() {
 }
 
 bool CWnd::OnMessage(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
+
+bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
+
+bool CWnd::SubclassDlgItem(int id, HWND dialog) {
+    HWND h = ::GetDlgItem(dialog, id);
+    if (!h || m_hWnd) return false;
+    Attach(h);
+    m_subclassed = ::SetWindowSubclass(h, ControlProc, kControlSubclassId, 0) != FALSE;
+    if (!m_subclassed) Detach();
+    return m_subclassed;
+}
+
+void CWnd::ReleaseControl() {
+    if (m_hWnd && ::IsWindow(m_hWnd)) ::RemoveWindowSubclass(m_hWnd, ControlProc, kControlSubclassId);
+    m_subclassed = false;
+    Detach();
+}
+
+bool CWnd::ReflectToChild(HWND control, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    CWnd* child = FromHandlePermanent(control);
+    return child && child->m_subclassed && child->OnChildNotify(msg, wp, lp, result);
+}
+
+LRESULT CALLBACK CWnd::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    CWnd* self = FromHandlePermanent(hwnd);
+    if (msg == WM_NCDESTROY) {
+        if (self) self->ReleaseControl();
+        return ::DefSubclassProc(hwnd, msg, wp, lp);
+    }
+    LRESULT result = 0;
+    if (self && self->OnMessage(msg, wp, lp, &result)) return result;
+    return ::DefSubclassProc(hwnd, msg, wp, lp);
+}

@@ -1,7 +1,10 @@
 #pragma once
 // A window owned by an object. The object is bound to its HWND by the one
 // window or dialog procedure of the framework, which dispatches every message
-// to the virtual handlers of the object.
+// to the virtual handlers of the object. A control of a dialog is bound the
+// same way (SubclassDlgItem): its messages reach OnMessage first, and the
+// notifications it sends its dialog (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*)
+// are offered to its OnChildNotify before the dialog handles them.
 #include <windows.h>
 
 #include <string>
@@ -38,18 +41,34 @@ public:
     void Invalidate(BOOL erase = TRUE) const { ::InvalidateRect(m_hWnd, nullptr, erase); }
     virtual BOOL DestroyWindow();
 
+    // Binds this object to the dialog's control `id` (the control stays the
+    // dialog's: the object lets go of it, and does not destroy it, when it
+    // dies first). False when there is no such control.
+    bool SubclassDlgItem(int id, HWND dialog);
+
     HWND m_hWnd = nullptr;
 
 protected:
     // Called for every message the window receives. Return true when the
     // message was handled; *result is then the message's result.
     virtual bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    // A notification this control sent its parent, offered here first.
+    // Return true when handled; *result is then the answer.
+    virtual bool OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    // Offers a parent's notification to the object of the control `control`.
+    static bool ReflectToChild(HWND control, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
 
     // Binds the object and the window (done by the framework's procedures).
     void Attach(HWND hwnd);
     void Detach();
     // Called after WM_NCDESTROY, when the window handle is gone.
     virtual void PostNcDestroy() {}
+
+private:
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR ref);
+    void ReleaseControl();
+
+    bool m_subclassed = false;
 
     friend class CDialogEx;
 };

@@ -2,7 +2,6 @@
 
 #include "collectors/CCollectors.h"
 #include "pages/CDlgAudioPeakMeter.h"
-#include "pages/DeviceCombo.h"
 #include "pages/core/DevicePageText.h"
 #include "pages/core/PageText.h"
 #include "resources/resource.h"
@@ -44,12 +43,12 @@ void CDlgSectionAudio::CollectValues() {
 }
 
 void CDlgSectionAudio::OnRevealed() {
-    m_comboSelection = FillDeviceCombo(GetDlgItem(kComboId), m_audio->Captions);
+    m_combo.Fill(m_audio->Captions);
     OnSelchangeCombo();
 }
 
 void CDlgSectionAudio::OnSelchangeCombo() {
-    const int i = m_comboSelection;
+    const int i = m_combo.Selection();
     SetDlgItemText(kManufacturer, DeviceEntry(m_audio->Manufacturers, i));
     SetDlgItemText(kName, DeviceEntry(m_audio->Names, i));
     SetDlgItemText(kStatus, DeviceEntry(m_audio->Statuses, i));

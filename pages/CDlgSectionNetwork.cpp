@@ -2,7 +2,6 @@
 
 #include "collectors/CCollectors.h"
 #include "pages/CDlgNetworkUsage.h"
-#include "pages/DeviceCombo.h"
 #include "pages/core/DevicePageText.h"
 #include "resources/resource.h"
 
@@ -42,12 +41,12 @@ void CDlgSectionNetwork::CollectValues() { m_network = &Collectors().Network(); 
 
 void CDlgSectionNetwork::OnRevealed() {
     // Adapters are numbered, not named: their descriptions are in the field below.
-    m_comboSelection = FillDeviceCombo(GetDlgItem(kComboId), NumberedItems(Text(85), m_network->Descriptions.size()));
+    m_combo.Fill(NumberedItems(Text(85), m_network->Descriptions.size()));
     OnSelchangeCombo();
 }
 
 void CDlgSectionNetwork::OnSelchangeCombo() {
-    const int i = m_comboSelection;
+    const int i = m_combo.Selection();
     SetDlgItemText(kDescription, DeviceEntry(m_network->Descriptions, i));
     SetDlgItemText(kMacAddress, DeviceEntry(m_network->MacAddresses, i));
     SetDlgItemText(kDhcpEnabled, DeviceFlag(m_network->DhcpEnabled, i, Text(86), Text(87)));

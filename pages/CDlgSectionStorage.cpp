@@ -2,7 +2,6 @@
 
 #include "collectors/CCollectors.h"
 #include "pages/CDlgUsageStorage.h"
-#include "pages/DeviceCombo.h"
 #include "pages/core/DevicePageText.h"
 #include "resources/resource.h"
 
@@ -36,12 +35,12 @@ CDlgSectionStorage::~CDlgSectionStorage() = default;
 void CDlgSectionStorage::CollectValues() { m_drives = &Collectors().Storage(); }
 
 void CDlgSectionStorage::OnRevealed() {
-    m_comboSelection = FillDeviceCombo(GetDlgItem(kComboId), m_drives->Captions);
+    m_combo.Fill(m_drives->Captions);
     OnSelchangeCombo();
 }
 
 void CDlgSectionStorage::OnSelchangeCombo() {
-    const int i = m_comboSelection;
+    const int i = m_combo.Selection();
     SetDlgItemText(kDescription, DeviceEntry(m_drives->Descriptions, i));
     SetDlgItemText(kManufacturer, DeviceEntry(m_drives->Manufacturers, i));
     SetDlgItemText(kModel, DeviceEntry(m_drives->Models, i));

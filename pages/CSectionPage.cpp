@@ -54,6 +54,7 @@ void CSectionPage::SetValue(int id, const std::wstring& text) {
 
 BOOL CSectionPage::OnInitDialog() {
     CStyledDialog::OnInitDialog();
+    if (m_comboNoise) m_combo.SubclassDlgItem(kComboId, m_hWnd);
     if (m_buttonId) StyleButton();
     ApplyAppFontToChildren();
     CreateTitleFont();
@@ -214,13 +215,7 @@ void CSectionPage::OnTimer(UINT_PTR id) {
 void CSectionPage::ShowNoise() {
     for (const auto& f : m_fields) SetDlgItemText(f.id, MakeNoiseText(f.noiseLength));
     if (m_weiScore) SetDlgItemText(kWeiFieldId, MakeNoiseText(m_weiNoise));
-    if (m_comboNoise) {
-        HWND combo = GetDlgItem(kComboId);
-        ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-        const std::wstring noise = MakeNoiseText(m_comboNoise);
-        ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(noise.c_str()));
-        ::SendMessageW(combo, CB_SETCURSEL, 0, 0);
-    }
+    if (m_comboNoise) m_combo.ShowPlaceholder(MakeNoiseText(m_comboNoise));
 }
 
 void CSectionPage::FinishReveal() {
@@ -241,34 +236,15 @@ bool CSectionPage::OnCommand(UINT id, UINT code, HWND control) {
         OnButton();
         return true;
     }
-    if (m_comboNoise && static_cast<int>(id) == kComboId) {
-        if (code == CBN_SELCHANGE) {
-            // During the reveal the combo holds one noise item and the page
-            // may not have its device lists yet: nothing to show.
-            if (!m_revealed) return true;
-            m_comboSelection = static_cast<int>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
-            OnSelchangeCombo();
-            return true;
-        }
-        if (code == CBN_EDITCHANGE) {
-            OnEditchangeCombo();
-            return true;
-        }
+    if (m_comboNoise && static_cast<int>(id) == kComboId && code == CBN_SELCHANGE) {
+        // During the reveal the combo holds one noise item and the page
+        // may not have its device lists yet: nothing to show.
+        if (!m_revealed) return true;
+        m_combo.TakeSelection();
+        OnSelchangeCombo();
+        return true;
     }
     return CStyledDialog::OnCommand(id, code, control);
-}
-
-void CSectionPage::OnEditchangeCombo() {
-    if (m_comboSelection == -1) return;
-    HWND combo = GetDlgItem(kComboId);
-    const LRESULT len = ::SendMessageW(combo, CB_GETLBTEXTLEN, m_comboSelection, 0);
-    if (len == CB_ERR) return;
-    std::wstring text(static_cast<size_t>(len) + 1, L'\0');
-    ::SendMessageW(combo, CB_GETLBTEXT, m_comboSelection, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(static_cast<size_t>(len));
-    ::SetWindowTextW(combo, text.c_str());
-    // Typing also dropped the list's selection; the open list shows the device again.
-    ::SendMessageW(combo, CB_SETCURSEL, m_comboSelection, 0);
 }
 
 void CSectionPage::OpenMonitorWindow(const std::function<bool(CDialogEx*)>& isSameKind,

@@ -19,6 +19,7 @@
 
 #include "framework/CMFCButton.h"
 #include "framework/Handles.h"
+#include "pages/CDeviceCombo.h"
 #include "pages/CWinSAT.h"
 #include "settings/CStyledDialog.h"
 
@@ -91,7 +92,7 @@ protected:
     // Reads the live fields again (pages that asked for RefreshEverySecond).
     virtual void OnRefresh() {}
     virtual void OnButton() {}
-    // The combo's selection changed; m_comboSelection already holds it.
+    // The combo's choice changed; m_combo.Selection() already holds it.
     // Only called once the page is revealed (its values collected).
     virtual void OnSelchangeCombo() {}
 
@@ -115,10 +116,8 @@ protected:
     void OnTimer(UINT_PTR id) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
 
-    // Typing into the combo is undone: the selected item's text comes back.
-    void OnEditchangeCombo();
 
-    int m_comboSelection = -1;
+    CDeviceCombo m_combo;  // bound on the pages that have a device combo
     UINT_PTR m_revealTimer = kRevealTimer;
     unsigned m_tick = 0;
 
