@@ -15,18 +15,31 @@ void CDlgCtrlUsageHistory::AppendSample(int sample) {
     TrimSamples(samples, std::max<int>(client.right - client.left, kHistoryWidth));
 }
 
-bool CDlgCtrlUsageHistory::Render(HDC dc, int width, int height) {
-    Gdiplus::Graphics g(dc);
-    if (g.GetLastStatus() != Gdiplus::Ok) return false;
+bool CDlgCtrlUsageHistory::PrepareGrid(HDC like, int width, int height) {
+    const GridStrip strip = LayOutGridStrip(width, height);
+    if (!m_grid.Prepare(like, strip.width, height)) return m_grid.Dc() != nullptr;
+    Gdiplus::Graphics g(m_grid.Dc());
+    if (g.GetLastStatus() != Gdiplus::Ok) {
+        m_grid.Reset();
+        return false;
+    }
     Gdiplus::SolidBrush background{Gdiplus::Color(kUsageBackground)};
-    g.FillRectangle(&background, 0, 0, width, height);
-
-    const HistoryFrame frame = PaintHistory(samples, gridPhase, width, height);
+    g.FillRectangle(&background, 0, 0, strip.width, height);
     Gdiplus::Pen grid(Gdiplus::Color(kUsageGrid), 1.0f);
-    for (int x : frame.verticalGrid) g.DrawLine(&grid, x, 0, x, height);
-    for (int y : frame.horizontalGrid) g.DrawLine(&grid, 0, y, width, y);
+    for (int x : strip.verticalGrid) g.DrawLine(&grid, x, 0, x, height);
+    for (int y : strip.horizontalGrid) g.DrawLine(&grid, 0, y, strip.width, y);
+    return true;
+}
+
+bool CDlgCtrlUsageHistory::Render(HDC dc, int width, int height) {
+    if (!PrepareGrid(dc, width, height)) return false;
+    const int phase = gridPhase;
+    const HistoryFrame frame = PaintHistory(samples, gridPhase, width, height);
+    m_grid.CopyTo(dc, 0, 0, phase, 0, width, height);
 
     if (!frame.curve.empty()) {
+        Gdiplus::Graphics g(dc);
+        if (g.GetLastStatus() != Gdiplus::Ok) return false;
         Gdiplus::Pen curvePen(Gdiplus::Color(kUsageLit), 1.0f);
         Gdiplus::GraphicsPath path;
         for (const CurveSegment& s : frame.curve) path.AddLine(s.x1, s.y1, s.x2, s.y2);

@@ -2,10 +2,15 @@
 // The usage history graph: a green curve of past samples over a grid whose
 // vertical lines drift left by a pixel with every paint. A child of a
 // monitor window.
+//
+// The grid of every phase is drawn once, as a strip a little wider than the
+// graph; each paint copies the part of it its phase shows and draws the
+// curve over it.
 #include <windows.h>
 
 #include <vector>
 
+#include "framework/CMemoryBitmap.h"
 #include "pages/CUsageControl.h"
 
 class CDlgCtrlUsageHistory : public CUsageControl {
@@ -29,4 +34,10 @@ public:
 
 protected:
     bool Draw(HDC dc, int width, int height) override;
+
+private:
+    // The grid strip for this size, drawn when missing.
+    bool PrepareGrid(HDC like, int width, int height);
+
+    CMemoryBitmap m_grid;
 };

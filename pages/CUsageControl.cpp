@@ -1,6 +1,5 @@
 #include "pages/CUsageControl.h"
 
-#include "framework/Handles.h"
 #include "resources/resource.h"
 #include "settings/CAppearance.h"
 
@@ -25,17 +24,13 @@ bool CUsageControl::OnPaint() {
     const RECT client = GetClientRect();
     const int w = client.right - client.left, h = client.bottom - client.top;
     if (dc && w > 0 && h > 0) {
-        HDC mem = ::CreateCompatibleDC(dc);
-        CBitmapHandle bitmap(mem ? ::CreateCompatibleBitmap(dc, w, h) : nullptr);
-        if (mem && bitmap) {
-            HGDIOBJ old = ::SelectObject(mem, bitmap.Get());
-            if (Draw(mem, w, h)) ::BitBlt(dc, 0, 0, w, h, mem, 0, 0, SRCCOPY);
-            ::SelectObject(mem, old);
+        m_buffer.Prepare(dc, w, h);
+        if (m_buffer.Dc()) {
+            if (Draw(m_buffer.Dc(), w, h)) m_buffer.CopyTo(dc, 0, 0, 0, 0, w, h);
         } else {
             // No bitmap to be had: draw on the window directly.
             Draw(dc, w, h);
         }
-        if (mem) ::DeleteDC(mem);
     }
     ::EndPaint(m_hWnd, &ps);
     return true;

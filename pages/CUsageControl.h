@@ -1,11 +1,12 @@
 #pragma once
 // What the usage gauge and the history graph share: a child of a monitor
 // window, created from the empty child template and sized in pixels, that
-// draws its whole client area on every paint through an off-screen bitmap,
-// so that a redraw once a second does not flicker.
+// draws its whole client area on every paint through an off-screen bitmap
+// it keeps, so that a redraw once a second does not flicker.
 #include <windows.h>
 
 #include "framework/CDialogEx.h"
+#include "framework/CMemoryBitmap.h"
 
 class CUsageControl : public CDialogEx {
 public:
@@ -30,4 +31,5 @@ protected:
 private:
     int m_width;
     int m_height;
+    CMemoryBitmap m_buffer;
 };

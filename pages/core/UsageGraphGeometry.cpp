@@ -17,6 +17,20 @@ GaugeLayout LayOutGauge(int width, int value) {
     return g;
 }
 
+int FirstLitRow(const GaugeLayout& g) {
+    for (const GaugeLine& line : g.lines)
+        if (line.lit) return line.y;
+    return g.lines[kGaugeLevels - 1].y + 1;
+}
+
+GridStrip LayOutGridStrip(int width, int height) {
+    GridStrip s;
+    s.width = width + kGridStep - 1;
+    for (int x = kGridStep; x <= s.width; x += kGridStep) s.verticalGrid.push_back(x);
+    for (int y = kGridStep; y <= height; y += kGridStep) s.horizontalGrid.push_back(y);
+    return s;
+}
+
 int NextGridPhase(int phase) { return phase <= kGridStep - 2 ? phase + 1 : 0; }
 
 void TrimSamples(std::vector<int>& samples, int width) {

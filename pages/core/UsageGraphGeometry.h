@@ -50,6 +50,11 @@ struct GaugeLayout {
 // lowest `value` lines are lit; values below 0 light none, above 100 all.
 GaugeLayout LayOutGauge(int width, int value);
 
+// The pixel row where the lit lines of `g` begin: above it the gauge looks
+// like one with no line lit, from it on like one with every line lit. The
+// row under the last line when none is lit.
+int FirstLitRow(const GaugeLayout& g);
+
 // ---- history graph ------------------------------------------------------------
 
 constexpr int kGridStep = 11;
@@ -72,6 +77,16 @@ int NextGridPhase(int phase);
 // Drops the oldest samples so that at most `width` remain (one per pixel
 // column); nothing remains for a width of 0 or less.
 void TrimSamples(std::vector<int>& samples, int width);
+
+// The grid of every phase in one picture: a strip kGridStep - 1 pixels
+// wider than the graph with a vertical line at each multiple of kGridStep.
+// The graph at phase p shows the strip from column p on.
+struct GridStrip {
+    int width = 0;
+    std::vector<int> verticalGrid;
+    std::vector<int> horizontalGrid;
+};
+GridStrip LayOutGridStrip(int width, int height);
 
 // One paint of a `width` x `height` graph: the grid at the current phase,
 // then advances the phase, trims the samples and lays out the curve. A sample

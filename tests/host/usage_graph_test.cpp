@@ -46,6 +46,41 @@ TEST(UsageGauge, ValueLightsTheLowestLines) {
     EXPECT_EQ(half.lines[50].y, 110);  // first row of segment 26 from the top
 }
 
+TEST(UsageGauge, FirstLitRowSplitsTheLitLinesFromTheUnlitOnes) {
+    struct Case {
+        int value;
+        int row;
+    } cases[] = {{-3, 208}, {0, 208}, {1, 207}, {2, 206}, {50, 110}, {100, 10}, {150, 10}};
+    for (const auto& c : cases) EXPECT_EQ(FirstLitRow(LayOutGauge(kGaugeWidth, c.value)), c.row) << c.value;
+    // Whatever the value, every line from that row down is lit and none above it.
+    for (int value = -1; value <= 101; ++value) {
+        const GaugeLayout g = LayOutGauge(kGaugeWidth, value);
+        const int row = FirstLitRow(g);
+        for (const GaugeLine& line : g.lines) ASSERT_EQ(line.lit, line.y >= row) << value << " " << line.y;
+    }
+}
+
+TEST(UsageHistory, GridStripSeenFromThePhaseIsTheGridOfThatPaint) {
+    for (int width : {kHistoryWidth, 30, 11}) {
+        const GridStrip strip = LayOutGridStrip(width, kHistoryHeight);
+        EXPECT_EQ(strip.width, width + 10);
+        std::vector<int> samples;
+        int phase = 0;
+        for (int paint = 0; paint < 12; ++paint) {
+            SCOPED_TRACE(testing::Message() << width << " " << paint);
+            const int p = phase;
+            const HistoryFrame f = PaintHistory(samples, phase, width, kHistoryHeight);
+            std::vector<int> expected, seen;
+            for (int x : f.verticalGrid)
+                if (x < width) expected.push_back(x);
+            for (int x : strip.verticalGrid)
+                if (x >= p && x < p + width) seen.push_back(x - p);
+            EXPECT_EQ(seen, expected);
+            EXPECT_EQ(strip.horizontalGrid, f.horizontalGrid);
+        }
+    }
+}
+
 TEST(UsageHistory, VerticalGridDriftsLeftAndWrapsAfterElevenPaints) {
     std::vector<int> samples;
     int phase = 0;

@@ -27,6 +27,9 @@ int LineY(int line) { return 10 + (line / 2) * 4 + line % 2; }
 TEST_F(UsageControls, GaugeLightsTheLowestLevelsAndWritesTheValue) {
     Canvas c(kGaugeWidth, kGaugeHeight);
     CDlgCtrlUsage gauge;
+    // A full gauge first: the next paint must put out what it no longer shows.
+    gauge.value = 100;
+    ASSERT_TRUE(gauge.Render(c.Dc(), kGaugeWidth, kGaugeHeight, nullptr));
     gauge.value = 42;
     ASSERT_TRUE(gauge.Render(c.Dc(), kGaugeWidth, kGaugeHeight, nullptr));
 
@@ -67,11 +70,16 @@ TEST_F(UsageControls, HistoryCurveEndsAtTheRightEdgeOverAMovingGrid) {
     EXPECT_EQ(c.At(5, 11), kGridColour);
     EXPECT_EQ(c.At(5, 5), kBlack);
 
-    // The next paint moves the vertical lines one pixel to the left.
+    // The next paint moves the vertical lines one pixel to the left, and
+    // eleven paints on they are back where they started.
     ASSERT_TRUE(history.Render(c.Dc(), kHistoryWidth, kHistoryHeight));
     EXPECT_EQ(c.At(10, 5), kGridColour);
     EXPECT_EQ(c.At(11, 5), kBlack);
     EXPECT_EQ(c.At(5, 11), kGridColour);
+    for (int paint = 2; paint <= 11; ++paint) ASSERT_TRUE(history.Render(c.Dc(), kHistoryWidth, kHistoryHeight));
+    EXPECT_EQ(c.At(11, 5), kGridColour);
+    EXPECT_EQ(c.At(10, 5), kBlack);
+    EXPECT_EQ(c.At(kHistoryWidth - 1, 5), kBlack);  // 352 + 11 lies outside
 }
 
 }  // namespace
