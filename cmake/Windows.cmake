@@ -233,3 +233,10 @@ add_executable(widget_render ${CMAKE_SOURCE_DIR}/bench/widget_render.cpp $<TARGE
 orvanel_win_defaults(widget_render)
 target_link_libraries(widget_render PRIVATE orvanel_main)
 target_link_options(widget_render PRIVATE -static -municode)
+
+# bench/soak runs the programs for a long time through this probe, which
+# opens the monitor windows and reads what the program holds.
+add_executable(soak_probe ${CMAKE_SOURCE_DIR}/bench/soak_probe.cpp)
+orvanel_win_defaults(soak_probe)
+target_link_libraries(soak_probe PRIVATE e2e_support)
+target_link_options(soak_probe PRIVATE -static -municode)
