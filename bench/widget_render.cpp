@@ -1,7 +1,8 @@
 // Renders an arrow gauge, a history graph and a text panel many times each
 // through the widget window's whole frame path (bitmap, GDI+ drawing,
 // layered-window update) and prints the GDI and USER object counts, the
-// working set and the time per frame after frame 10 and after the last.
+// working set, the time per frame and the processor time per frame since
+// the report before after frames 10 and 300 and after the last.
 //   widget_render.exe [FRAMES]   (default 10000)
 #include <windows.h>
 #include <psapi.h>
@@ -18,14 +19,24 @@ COrvanelApp theApp;
 
 namespace {
 
-void Report(const wchar_t* kind, int frame, double msPerFrame) {
+// Processor time of this process in milliseconds (user and kernel).
+double CpuMs() {
+    FILETIME created, exited, kernel, user;
+    if (!::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+    auto ms = [](const FILETIME& t) {
+        return ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+void Report(const wchar_t* kind, int frame, double msPerFrame, double cpuMsPerFrame) {
     PROCESS_MEMORY_COUNTERS pmc{};
     pmc.cb = sizeof(pmc);
     ::GetProcessMemoryInfo(::GetCurrentProcess(), &pmc, sizeof(pmc));
-    std::printf("%-22ls frame %6d  GDI %4lu  USER %4lu  working set %7.1f MB  %.3f ms/frame\n", kind, frame,
-                ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS),
+    std::printf("%-22ls frame %6d  GDI %4lu  USER %4lu  working set %7.1f MB  %.3f ms/frame  %.3f cpu ms/frame\n",
+                kind, frame, ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS),
                 ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS), pmc.WorkingSetSize / 1048576.0,
-                msPerFrame);
+                msPerFrame, cpuMsPerFrame);
     std::fflush(stdout);
 }
 
@@ -55,14 +66,21 @@ int wmain(int argc, wchar_t** argv) {
         w->ShowWindow(SW_SHOWNOACTIVATE);
         HDC screen = ::GetDC(nullptr);
         ::QueryPerformanceCounter(&t0);
+        double cpu0 = CpuMs();
+        int lastReport = 0;
         for (int f = 1; f <= frames; ++f) {
             w->ForceNextFrame();
             w->RenderFrame(screen);
             MSG msg;
             while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
-            if (f == 10 || f == frames) {
+            // Frame 300: a history graph has its full width of samples.
+            if (f == 10 || f == 300 || f == frames) {
                 ::QueryPerformanceCounter(&t1);
-                Report(kind, f, (t1.QuadPart - t0.QuadPart) * 1000.0 / freq.QuadPart / f);
+                const double cpu = CpuMs();
+                Report(kind, f, (t1.QuadPart - t0.QuadPart) * 1000.0 / freq.QuadPart / f,
+                       (cpu - cpu0) / (f - lastReport));
+                cpu0 = cpu;
+                lastReport = f;
             }
         }
         ::ReleaseDC(nullptr, screen);
