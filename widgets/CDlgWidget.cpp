@@ -202,19 +202,22 @@ void CDlgWidget::ReleaseCanvas() {
     m_canvasWidth = m_canvasHeight = 0;
 }
 
+void CDlgWidget::DrawCanvas(BYTE* bits) {
+    // Every frame starts fully transparent, or at once with the layer it
+    // would lay down first.
+    if (!m_renderer || !m_renderer->PaintBase(*this, bits, m_width * 4))
+        std::memset(bits, 0, static_cast<size_t>(m_width) * static_cast<size_t>(m_height) * 4);
+    // GDI+ writes premultiplied alpha straight into the pixels, which is
+    // what the layered window takes.
+    Gdiplus::Bitmap canvas(m_width, m_height, m_width * 4, PixelFormat32bppPARGB, bits);
+    Gdiplus::Graphics graphics(&canvas);
+    DrawFrame(graphics);
+}
+
 void CDlgWidget::Present(HDC dc) {
     if (m_width <= 0 || m_height <= 0 || !EnsureCanvas(dc)) return;
     const RECT r = GetWindowRect();
-    // Every frame starts fully transparent.
-    std::memset(m_canvasBits, 0, static_cast<size_t>(m_width) * static_cast<size_t>(m_height) * 4);
-    {
-        // GDI+ writes premultiplied alpha straight into the section's pixels,
-        // which is what the layered window takes.
-        Gdiplus::Bitmap canvas(m_width, m_height, m_width * 4, PixelFormat32bppPARGB,
-                               static_cast<BYTE*>(m_canvasBits));
-        Gdiplus::Graphics graphics(&canvas);
-        DrawFrame(graphics);
-    }
+    DrawCanvas(static_cast<BYTE*>(m_canvasBits));
     POINT to{r.left, r.top};
     SIZE size{m_width, m_height};
     POINT from{0, 0};

@@ -48,6 +48,9 @@ public:
     // (the drawing RenderFrame hands over); without `useCaches` every part
     // is drawn afresh.
     void DrawFrame(Gdiplus::Graphics& graphics, bool useCaches = true);
+    // Draws the current frame into `bits` (Width() x Height() pixels, 32-bit
+    // premultiplied, rows top-down), which is what the window is handed.
+    void DrawCanvas(BYTE* bits);
     // Samples the live value and moves the animation one frame on; true when
     // the next frame looks different from the last one drawn.
     bool AdvanceFrame();

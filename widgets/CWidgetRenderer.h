@@ -25,6 +25,11 @@ public:
     // to need no sample: the window may sleep through them and then let
     // Advance run for each before the next real frame.
     virtual int QuietFrames(const CDlgWidget&) const { return 0; }
+    // Fills a transparent canvas of the widget's size (`stride` bytes a
+    // row, premultiplied alpha) with the layer every frame starts with (the
+    // frame, or the dial), by copying it; the next Draw then leaves that
+    // layer out. False when it did not.
+    virtual bool PaintBase(CDlgWidget&, BYTE* /*bits*/, int /*stride*/) { return false; }
 };
 
 std::unique_ptr<CWidgetRenderer> MakeWidgetRenderer(const WidgetKind& kind);

@@ -1,6 +1,7 @@
 #include "widgets/CWidgetRenderer.h"
 
 #include <any>
+#include <cstring>
 #include <functional>
 
 #include "common/Format.h"
@@ -51,6 +52,29 @@ public:
     template <typename Key>
     void Put(Graphics& g, const Key& key, int x, int y, int width, int height,
              const std::function<void(Graphics&)>& draw) {
+        g.DrawImage(Ensure(key, x, y, width, height, draw), x, y, width, height);
+    }
+
+    // Copies a layer that covers the whole widget into a transparent
+    // canvas of the same size (`stride` bytes a row), which is what laying
+    // it down there would give, for far less; false when it cannot.
+    template <typename Key>
+    bool CopyTo(BYTE* bits, int stride, const Key& key, int width, int height,
+                const std::function<void(Graphics&)>& draw) {
+        Bitmap* image = Ensure(key, 0, 0, width, height, draw);
+        Rect all(0, 0, width, height);
+        BitmapData data{};
+        if (image->LockBits(&all, ImageLockModeRead, PixelFormat32bppPARGB, &data) != Ok) return false;
+        for (int row = 0; row < height; ++row)
+            std::memcpy(bits + static_cast<size_t>(row) * stride, static_cast<const BYTE*>(data.Scan0) + row * data.Stride,
+                        static_cast<size_t>(width) * 4);
+        image->UnlockBits(&data);
+        return true;
+    }
+
+private:
+    template <typename Key>
+    Bitmap* Ensure(const Key& key, int x, int y, int width, int height, const std::function<void(Graphics&)>& draw) {
         if (!m_image || !(std::any_cast<Key>(&m_key) && *std::any_cast<Key>(&m_key) == key) || x != m_x || y != m_y ||
             width != static_cast<int>(m_image->GetWidth()) || height != static_cast<int>(m_image->GetHeight())) {
             m_image = std::make_unique<Bitmap>(width, height, PixelFormat32bppPARGB);
@@ -61,24 +85,34 @@ public:
             m_x = x;
             m_y = y;
         }
-        g.DrawImage(m_image.get(), x, y, width, height);
+        return m_image.get();
     }
 
-private:
     std::unique_ptr<Bitmap> m_image;
     std::any m_key;
     int m_x = 0, m_y = 0;
 };
 
-// The frame (and fill) of a rectangular widget.
-void PutFrame(Graphics& g, CDlgWidget& w, bool useCaches, CLayer& layer) {
+// The frame (and fill) of a rectangular widget; left out when the canvas
+// already holds it (`inCanvas`, cleared here).
+void PutFrame(Graphics& g, CDlgWidget& w, bool useCaches, CLayer& layer, bool& inCanvas) {
     auto draw = [&](Graphics& target) {
         DrawWidgetFrame(target, w.Width(), w.Height(), w.Colors(), w.Background());
     };
+    if (inCanvas) {
+        inCanvas = false;
+        return;
+    }
     if (useCaches)
         layer.Put(g, KeyOf(w), 0, 0, w.Width(), w.Height(), draw);
     else
         draw(g);
+}
+
+bool CopyFrame(CDlgWidget& w, CLayer& layer, BYTE* bits, int stride) {
+    return layer.CopyTo(bits, stride, KeyOf(w), w.Width(), w.Height(), [&](Graphics& target) {
+        DrawWidgetFrame(target, w.Width(), w.Height(), w.Colors(), w.Background());
+    });
 }
 
 // A line of text with its glow, left at (x, y) or centred across the widget.
@@ -122,7 +156,7 @@ public:
 
     void Draw(Graphics& g, CDlgWidget& w, bool useCaches) override {
         const WidgetColors& c = w.Colors();
-        PutFrame(g, w, useCaches, m_frame);
+        PutFrame(g, w, useCaches, m_frame, m_frameInCanvas);
         const BarLayout bar = LayOutBar(w.Width(), m_value);
         // Two rows per level; each colour's rows go in one call (a call per
         // row costs more than the rest of the frame).
@@ -144,6 +178,12 @@ private:
     WidgetMetric m_metric;
     int m_value = 0;
     CLayer m_frame, m_title, m_text;
+    bool m_frameInCanvas = false;
+
+public:
+    bool PaintBase(CDlgWidget& w, BYTE* bits, int stride) override {
+        return m_frameInCanvas = CopyFrame(w, m_frame, bits, stride);
+    }
 };
 
 // ---- arrow gauge ------------------------------------------------------------
@@ -172,10 +212,13 @@ public:
         // drawn once per window and look, and only the needle each time.
         LayerKey key = KeyOf(w);
         key.Title = TitleOf(w, WidgetFamily::Arrow, m_metric);
-        m_under.Put(g, key, 0, 0, w.Width(), w.Height(), [&](Graphics& layer) {
-            layer.SetSmoothingMode(SmoothingModeHighQuality);
-            DrawDial(layer, w, d);
-        });
+        if (m_dialInCanvas)
+            m_dialInCanvas = false;
+        else
+            m_under.Put(g, key, 0, 0, w.Width(), w.Height(), [&](Graphics& layer) {
+                layer.SetSmoothingMode(SmoothingModeHighQuality);
+                DrawDial(layer, w, d);
+            });
         DrawNeedle(g, w, d);
         m_over.Put(g, key, 0, 0, w.Width(), w.Height(), [&](Graphics& layer) {
             layer.SetSmoothingMode(SmoothingModeHighQuality);
@@ -218,7 +261,19 @@ private:
     }
 
     CLayer m_under, m_over;
+    bool m_dialInCanvas = false;
     WidgetMetric m_metric;
+
+public:
+    bool PaintBase(CDlgWidget& w, BYTE* bits, int stride) override {
+        const DialLayout d = LayOutDial(w.Width(), w.Height());
+        LayerKey key = KeyOf(w);
+        key.Title = TitleOf(w, WidgetFamily::Arrow, m_metric);
+        return m_dialInCanvas = m_under.CopyTo(bits, stride, key, w.Width(), w.Height(), [&](Graphics& layer) {
+                   layer.SetSmoothingMode(SmoothingModeHighQuality);
+                   DrawDial(layer, w, d);
+               });
+    }
 };
 
 // ---- history graph ------------------------------------------------------------
@@ -236,7 +291,7 @@ public:
 
     void Draw(Graphics& g, CDlgWidget& w, bool useCaches) override {
         const WidgetColors& c = w.Colors();
-        PutFrame(g, w, useCaches, m_frame);
+        PutFrame(g, w, useCaches, m_frame, m_frameInCanvas);
         const std::vector<GeoSegment> line = HistoryLine(w.State().History, w.Width(), w.Height());
         if (!line.empty()) {
             Pen pen(ToColor(c.Lit), 1.0f);
@@ -254,6 +309,12 @@ public:
 private:
     WidgetMetric m_metric;
     CLayer m_frame, m_title;
+    bool m_frameInCanvas = false;
+
+public:
+    bool PaintBase(CDlgWidget& w, BYTE* bits, int stride) override {
+        return m_frameInCanvas = CopyFrame(w, m_frame, bits, stride);
+    }
 };
 
 // ---- text panels --------------------------------------------------------------
@@ -273,7 +334,7 @@ public:
     }
 
     void Draw(Graphics& g, CDlgWidget& w, bool useCaches) override {
-        PutFrame(g, w, useCaches, m_frame);
+        PutFrame(g, w, useCaches, m_frame, m_frameInCanvas);
         if (m_content.HasTitle) PutText(g, w, useCaches, m_title, m_content.Title, true, {0, kPanelTitleY});
         // Most lines read the same as a second ago; only those that changed
         // are drawn anew.
@@ -289,8 +350,14 @@ private:
     std::wstring m_kind;
     PanelContent m_content;
     CLayer m_frame, m_title;
+    bool m_frameInCanvas = false;
     std::vector<CLayer> m_lines;
     PanelCache m_cache;
+
+public:
+    bool PaintBase(CDlgWidget& w, BYTE* bits, int stride) override {
+        return m_frameInCanvas = CopyFrame(w, m_frame, bits, stride);
+    }
 };
 
 }  // namespace

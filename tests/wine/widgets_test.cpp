@@ -57,6 +57,17 @@ public:
             Gdiplus::Graphics g(&m_bitmap);
             w.DrawFrame(g, useCaches);
         }
+        ReadPixels();
+    }
+    // The frame as the window is handed it.
+    struct Canvas {};
+    Frame(CDlgWidget& w, Canvas)
+        : m_pixels(static_cast<size_t>(w.Width()) * w.Height()),
+          m_bitmap(w.Width(), w.Height(), w.Width() * 4, PixelFormat32bppPARGB, reinterpret_cast<BYTE*>(m_pixels.data())) {
+        w.DrawCanvas(reinterpret_cast<BYTE*>(m_pixels.data()));
+        ReadPixels();
+    }
+    void ReadPixels() {
         Gdiplus::BitmapData data{};
         Gdiplus::Rect all(0, 0, Width(), Height());
         m_bitmap.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppPARGB, &data);
@@ -85,6 +96,7 @@ public:
     }
 
 private:
+    std::vector<uint32_t> m_pixels;
     mutable Gdiplus::Bitmap m_bitmap;
     std::vector<uint32_t> m_raw;
 };
@@ -337,16 +349,18 @@ TEST_F(Widgets, FramesFromCachedLayersLookLikeFramesDrawnAfresh) {
     for (int value : {0, 37, 100}) {
         SCOPED_TRACE(value);
         arrow.State().Needle.Shown = value;  // 0 and 100 cross the scale labels
-        Frame cached(arrow), fresh(arrow, false);
+        Frame cached(arrow), fresh(arrow, false), canvas(arrow, Frame::Canvas{});
         EXPECT_LE(WorstDifference(cached, fresh), 4);  // the layers' own rounding
+        EXPECT_LE(WorstDifference(canvas, fresh), 4);
     }
     for (const wchar_t* kind : {L"CPUUsage", L"CPUUsageHistory", L"DateTime"}) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(kind)));
         CDlgWidget& w = Open(kind);
         for (int frame = 0; frame < 3; ++frame) {
             w.AdvanceFrame();
-            Frame cached(w), fresh(w, false);
+            Frame cached(w), fresh(w, false), canvas(w, Frame::Canvas{});
             EXPECT_LE(WorstDifference(cached, fresh), 4);
+            EXPECT_LE(WorstDifference(canvas, fresh), 4);
         }
     }
 }
