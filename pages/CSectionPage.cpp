@@ -224,11 +224,25 @@ void CSectionPage::FinishReveal() {
     m_revealed = true;
     for (const auto& f : m_fields) SetDlgItemText(f.id, f.value);
     OnRevealed();
-    if (m_refreshes) {
-        OnRefresh();
-        m_refreshTimer = SetTimer(kRefreshTimer, kRefreshPeriod);
-    }
+    if (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VISIBLE) RefreshWhileShown(true);
     if (m_weiScore) UpdateWeiScore();
+}
+
+void CSectionPage::RefreshWhileShown(bool shown) {
+    if (!m_refreshes || !m_revealed) return;
+    if (shown) {
+        OnRefresh();
+        if (!m_refreshTimer) m_refreshTimer = SetTimer(kRefreshTimer, kRefreshPeriod);
+    } else if (m_refreshTimer) {
+        KillTimer(m_refreshTimer);
+        m_refreshTimer = 0;
+    }
+}
+
+bool CSectionPage::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    // Sent as the main window shows or hides the page, before it changes.
+    if (msg == WM_SHOWWINDOW) RefreshWhileShown(wp != FALSE);
+    return CStyledDialog::OnMessage(msg, wp, lp, result);
 }
 
 bool CSectionPage::OnCommand(UINT id, UINT code, HWND control) {

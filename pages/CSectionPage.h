@@ -74,8 +74,9 @@ protected:
     // fitted to its text and painted opaque, so the frame never runs
     // through the caption, whatever font the page has.
     void AddGroupCaption(int captionId, int groupBoxId);
-    // The page has live fields: OnRefresh() runs once the reveal is over and
-    // then every second for as long as the page exists.
+    // The page has live fields: OnRefresh() runs every second while the
+    // page is shown, from the end of its reveal on. A hidden page reads
+    // nothing; showing it reads the fields at once, before it appears.
     void RefreshEverySecond();
 
     // The text a field shows once the reveal is over.
@@ -115,6 +116,7 @@ protected:
     void OnCancel() override {}
     void OnTimer(UINT_PTR id) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override;
 
 
     CDeviceCombo m_combo;  // bound on the pages that have a device combo
@@ -139,6 +141,8 @@ private:
     void FitGroupCaptions();
     void ShowNoise();
     void FinishReveal();
+    // Starts (reading the live fields at once) or stops the refresh.
+    void RefreshWhileShown(bool shown);
     void CollectOnce();
     // True while the program's collectors are still being built.
     bool CollectorsPending() const;

@@ -80,7 +80,8 @@ TEST_F(DevicePages, WithoutDevicesTheCombosStayEmptyAndTheDetailsShowDashes) {
         EXPECT_EQ(page->GetDlgItemText(kCombo), L"") << p.section;
         for (int id : p.fields) EXPECT_EQ(page->GetDlgItemText(id), L"-") << p.section << " field " << id;
     }
-    // Without a link the bandwidth reads zero, not a dash.
+    // Without a link the bandwidth reads zero, not a dash (once the page is shown).
+    ASSERT_TRUE(TreeView_SelectItem(dlg.Tree(), dlg.Pages()[kNetwork].item));
     EXPECT_EQ(Page(kNetwork)->GetDlgItemText(1002), L"0 kbps");
 }
 
@@ -130,16 +131,37 @@ TEST_F(DevicePages, TypingIntoADeviceComboIsUndone) {
     EXPECT_EQ(ComboSelection(page), 1);
 }
 
-TEST_F(DevicePages, BandwidthAndVolumeAreReadAgainEverySecond) {
+TEST_F(DevicePages, BandwidthAndVolumeAreReadWhenShownAndEverySecondWhileShown) {
     OpenMainWindow();
     ASSERT_TRUE(WaitForReveal());
-    CSectionPage* network = Page(kNetwork);
-    CSectionPage* audio = Page(kAudio);
-    network->SetDlgItemText(1002, L"stale");
-    audio->SetDlgItemText(1002, L"stale");
-    PumpMessages(1300);
-    EXPECT_EQ(network->GetDlgItemText(1002), BandwidthText(theApp.m_collectors.Network().GetBandwidth()));
-    EXPECT_EQ(audio->GetDlgItemText(1002), DashIfEmpty(theApp.m_collectors.Audio().GetVolumeText()));
+    const std::wstring bandwidth = BandwidthText(theApp.m_collectors.Network().GetBandwidth());
+    const std::wstring volume = DashIfEmpty(theApp.m_collectors.Audio().GetVolumeText());
+    const struct {
+        size_t section;
+        std::wstring text;
+    } live[] = {{kNetwork, bandwidth}, {kAudio, volume}};
+    for (const auto& l : live) {
+        SCOPED_TRACE(l.section);
+        CSectionPage* page = Page(l.section);
+        // Hidden, the page reads nothing.
+        page->SetDlgItemText(1002, L"stale");
+        PumpMessages(1300);
+        EXPECT_EQ(page->GetDlgItemText(1002), L"stale");
+
+        // Chosen in the tree, it shows a fresh reading at once...
+        ASSERT_TRUE(TreeView_SelectItem(dlg.Tree(), dlg.Pages()[l.section].item));
+        EXPECT_EQ(page->GetDlgItemText(1002), l.text);
+        // ...and a new one every second.
+        page->SetDlgItemText(1002, L"stale");
+        PumpMessages(1300);
+        EXPECT_EQ(page->GetDlgItemText(1002), l.text);
+
+        // Another section chosen: this one stops reading.
+        ASSERT_TRUE(TreeView_SelectItem(dlg.Tree(), dlg.Pages()[0].item));
+        page->SetDlgItemText(1002, L"stale");
+        PumpMessages(1300);
+        EXPECT_EQ(page->GetDlgItemText(1002), L"stale");
+    }
 }
 
 }  // namespace
