@@ -90,7 +90,9 @@ BOOL COrvanelDlg::OnInitDialog() {
     m_savedTreeBk = TreeView_GetBkColor(tree);
     if (DarkMode()) ApplyTreeColours();
     ApplyTreeFont();
-    RebuildPages();
+    // Start-up shows its window with the selected page first.
+    RebuildPages(/*onlyFirst=*/m_modal);
+    if (m_fAutoStart) PostMorePages();
 
     if (!m_fAutoStart) ::SetForegroundWindow(m_hWnd);
     SetTimer(IDT_UPDATE_CHECK, 60000);
@@ -107,7 +109,20 @@ std::unique_ptr<CDialogEx> COrvanelDlg::CreatePageObject(size_t section) {
     return CreateSectionPage(section, m_ctx, this);
 }
 
-void COrvanelDlg::RebuildPages() {
+void COrvanelDlg::CreatePage(size_t section) {
+    PAGE& p = m_pages[section];
+    p.page = CreatePageObject(section);
+    if (p.page && p.page->Create(p.page->TemplateId(), this)) {
+        ::SetWindowPos(p.page->m_hWnd, nullptr, 146, 9, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        p.page->ShowWindow(SW_HIDE);
+    }
+}
+
+void COrvanelDlg::PostMorePages() {
+    if (m_pagesLeft && !m_morePagesPosted) m_morePagesPosted = PostMessage(WM_MORE_PAGES) != FALSE;
+}
+
+void COrvanelDlg::RebuildPages(bool onlyFirst) {
     m_ctx.texts.TranslateMenu(GetMenu(), kMenuByPosition, sizeof(kMenuByPosition) / sizeof(kMenuByPosition[0]),
                                         kMenuByCommand, sizeof(kMenuByCommand) / sizeof(kMenuByCommand[0]));
     ::DrawMenuBar(m_hWnd);
@@ -118,18 +133,12 @@ void COrvanelDlg::RebuildPages() {
         if (p.page) p.page->DestroyWindow();
     m_pages.clear();
 
+    m_pages.resize(kSections);
     for (size_t i = 0; i < kSections; ++i) {
-        PAGE p;
-        p.text = Text(kSectionTable[i].text);
-        p.page = CreatePageObject(i);
-        if (p.page) {
-            if (p.page->Create(p.page->TemplateId(), this)) {
-                ::SetWindowPos(p.page->m_hWnd, nullptr, 146, 9, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-                p.page->ShowWindow(SW_HIDE);
-            }
-        }
-        m_pages.push_back(std::move(p));
+        m_pages[i].text = Text(kSectionTable[i].text);
+        if (!onlyFirst || i == 0) CreatePage(i);
     }
+    m_pagesLeft = onlyFirst;
     for (size_t i = 0; i < m_pages.size(); ++i) {
         TVINSERTSTRUCTW ins{};
         ins.hParent = TVI_ROOT;
@@ -171,6 +180,17 @@ void COrvanelDlg::OnTimer(UINT_PTR id) {
 }
 
 bool COrvanelDlg::OnPaint() {
+    if (m_pagesLeft && !m_morePagesPosted) {
+        Paint();
+        // The tree and the page paint now, and only then come the other pages.
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PostMorePages();
+        return true;
+    }
+    return Paint();
+}
+
+bool COrvanelDlg::Paint() {
     if (::IsIconic(m_hWnd)) {
         PAINTSTRUCT ps;
         HDC dc = ::BeginPaint(m_hWnd, &ps);
@@ -307,6 +327,12 @@ bool COrvanelDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             else if (lp == WM_RBUTTONUP)
                 m_tray.ShowMenu();
             *result = 1;
+            return true;
+        case WM_MORE_PAGES:
+            if (m_pagesLeft)
+                for (size_t i = 0; i < m_pages.size(); ++i)
+                    if (!m_pages[i].page) CreatePage(i);
+            m_pagesLeft = m_morePagesPosted = false;
             return true;
         case WM_APP_LANGUAGE:
             RebuildPages();

@@ -29,7 +29,11 @@ public:
     explicit COrvanelDlg(const CWindowContext& ctx, CWidgetManager* widgets = nullptr);
     ~COrvanelDlg() override;
 
-    void RebuildPages();
+    // Builds the tree and the nine pages anew. With `onlyFirst` only the
+    // first section's page (the one the tree selects) is created now; the
+    // other eight follow through the window's own queue once it has painted
+    // (at once when it starts hidden), before any click on the tree.
+    void RebuildPages(bool onlyFirst = false);
 
     // The page of a section (tree position), or nullptr.
     CDialogEx* Page(size_t section) const;
@@ -51,6 +55,9 @@ protected:
 
 private:
     std::unique_ptr<CDialogEx> CreatePageObject(size_t section);
+    void CreatePage(size_t section);
+    void PostMorePages();
+    bool Paint();
     void ApplyTreeFont();
     void ApplyTreeColours();
     void OpenFromTray();
@@ -64,4 +71,6 @@ private:
     HIMAGELIST m_imageList = nullptr;
     COLORREF m_savedTreeBk = static_cast<COLORREF>(-1);
     UINT m_taskbarCreated = 0;
+    bool m_pagesLeft = false;        // pages wait for WM_MORE_PAGES
+    bool m_morePagesPosted = false;
 };

@@ -114,3 +114,57 @@ TEST(MainWindowTray, HiddenWindowGetsItsIconBackWhenTheTaskbarIsRecreated) {
 }
 
 }  // namespace
+
+namespace {
+
+// Start-up's window as DoModal runs it, noting how many pages exist when it
+// first paints and when a message posted right after that paint arrives.
+class FirstPaintProbe : public COrvanelDlg {
+public:
+    using COrvanelDlg::COrvanelDlg;
+    static constexpr UINT kAfterPaint = WM_APP + 50;
+    size_t pagesAtPaint = 0;
+    bool selectedShownAtPaint = false;
+    size_t pagesAfterPaint = 0;
+
+protected:
+    bool OnPaint() override {
+        const bool first = !m_painted;
+        m_painted = true;
+        const bool handled = COrvanelDlg::OnPaint();
+        if (first) {
+            pagesAtPaint = Existing();
+            selectedShownAtPaint = Page(0) && ::IsWindowVisible(Page(0)->m_hWnd);
+            PostMessage(kAfterPaint);
+        }
+        return handled;
+    }
+    bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) override {
+        if (msg != kAfterPaint) return COrvanelDlg::OnMessage(msg, wp, lp, result);
+        pagesAfterPaint = Existing();
+        EndDialog(IDCANCEL);
+        return true;
+    }
+
+private:
+    size_t Existing() const {
+        size_t n = 0;
+        for (size_t s = 0; s < kSections; ++s) n += Page(s) && Page(s)->m_hWnd;
+        return n;
+    }
+    bool m_painted = false;
+};
+
+TEST(MainWindowStart, PaintsWithTheSelectedPageAloneAndHasAllPagesBeforeTheNextMessage) {
+    ScopedSettings settings;
+    theApp.m_gdiplus.Startup();
+    theApp.m_collectors.Build();
+    theApp.m_translate.Load(L"English");
+    FirstPaintProbe dlg{theApp.Context()};
+    dlg.DoModal();
+    EXPECT_EQ(dlg.pagesAtPaint, 1u);
+    EXPECT_TRUE(dlg.selectedShownAtPaint);
+    EXPECT_EQ(dlg.pagesAfterPaint, COrvanelDlg::kSections);
+}
+
+}  // namespace
