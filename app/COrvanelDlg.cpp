@@ -118,6 +118,13 @@ void COrvanelDlg::CreatePage(size_t section) {
     }
 }
 
+void COrvanelDlg::CreateRemainingPages() {
+    if (m_pagesLeft)
+        for (size_t i = 0; i < m_pages.size(); ++i)
+            if (!m_pages[i].page) CreatePage(i);
+    m_pagesLeft = m_morePagesPosted = false;
+}
+
 void COrvanelDlg::PostMorePages() {
     if (m_pagesLeft && !m_morePagesPosted) m_morePagesPosted = PostMessage(WM_MORE_PAGES) != FALSE;
 }
@@ -282,6 +289,10 @@ bool COrvanelDlg::OnNotify(NMHDR* hdr, LRESULT* result) {
     }
     if (hdr->code == TVN_SELCHANGEDW || hdr->code == TVN_SELCHANGEDA) {
         auto* tv = reinterpret_cast<NMTREEVIEWW*>(hdr);
+        // A selection sent to the tree (not a click, which queues behind the
+        // posted message) can come before the other pages exist.
+        for (const auto& p : m_pages)
+            if (p.item == tv->itemNew.hItem && !p.page) CreateRemainingPages();
         for (auto& p : m_pages) {
             if (p.item == tv->itemOld.hItem && p.page && p.page->m_hWnd) p.page->ShowWindow(SW_HIDE);
         }
@@ -329,10 +340,7 @@ bool COrvanelDlg::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
             *result = 1;
             return true;
         case WM_MORE_PAGES:
-            if (m_pagesLeft)
-                for (size_t i = 0; i < m_pages.size(); ++i)
-                    if (!m_pages[i].page) CreatePage(i);
-            m_pagesLeft = m_morePagesPosted = false;
+            CreateRemainingPages();
             return true;
         case WM_APP_LANGUAGE:
             RebuildPages();

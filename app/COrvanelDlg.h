@@ -57,6 +57,7 @@ private:
     std::unique_ptr<CDialogEx> CreatePageObject(size_t section);
     void CreatePage(size_t section);
     void PostMorePages();
+    void CreateRemainingPages();
     bool Paint();
     void ApplyTreeFont();
     void ApplyTreeColours();
@@ -71,6 +72,6 @@ private:
     HIMAGELIST m_imageList = nullptr;
     COLORREF m_savedTreeBk = static_cast<COLORREF>(-1);
     UINT m_taskbarCreated = 0;
-    bool m_pagesLeft = false;        // pages wait for WM_MORE_PAGES
+    bool m_pagesLeft = false;        // pages wait for WM_MORE_PAGES (or the first selection change)
     bool m_morePagesPosted = false;
 };

@@ -168,3 +168,43 @@ TEST(MainWindowStart, PaintsWithTheSelectedPageAloneAndHasAllPagesBeforeTheNextM
 }
 
 }  // namespace
+
+namespace {
+
+// A selection sent to the tree right at the first paint, before the posted
+// message that creates the other pages: the chosen page must still appear.
+class EarlySelectionProbe : public COrvanelDlg {
+public:
+    using COrvanelDlg::COrvanelDlg;
+    bool chosenShown = false;
+
+protected:
+    bool OnPaint() override {
+        const bool handled = COrvanelDlg::OnPaint();
+        if (!m_done) {
+            m_done = true;
+            HWND tree = GetDlgItem(IDC_TREE);
+            HTREEITEM item = TreeView_GetRoot(tree);
+            for (int i = 0; i < 2 && item; ++i) item = TreeView_GetNextSibling(tree, item);  // the CPU page
+            TreeView_SelectItem(tree, item);
+            chosenShown = Page(2) && Page(2)->m_hWnd && ::IsWindowVisible(Page(2)->m_hWnd);
+            EndDialog(IDCANCEL);
+        }
+        return handled;
+    }
+
+private:
+    bool m_done = false;
+};
+
+TEST(MainWindowStart, ATreeSelectionBeforeTheOtherPagesExistShowsItsPage) {
+    ScopedSettings settings;
+    theApp.m_gdiplus.Startup();
+    theApp.m_collectors.Build();
+    theApp.m_translate.Load(L"English");
+    EarlySelectionProbe dlg{theApp.Context()};
+    dlg.DoModal();
+    EXPECT_TRUE(dlg.chosenShown);
+}
+
+}  // namespace
