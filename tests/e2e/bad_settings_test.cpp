@@ -58,7 +58,11 @@ TEST(BadSettings, ProgramStartsRunsAndLeavesTheFileAlone) {
             OrvanelProcess app(L"", appData);
             HWND main = app.WaitForWindow(L"#32770", L"Orvanel", 20000);
             ASSERT_NE(main, nullptr);
-            EXPECT_EQ(TreeItemTexts(::GetDlgItem(main, 1000), app.Pid()).size(), 9u);
+            // The window can be found while it is still being set up: wait for its tree.
+            size_t sections = 0;
+            for (DWORD end = ::GetTickCount() + 10000; static_cast<LONG>(end - ::GetTickCount()) > 0; ::Sleep(100))
+                if ((sections = TreeItemTexts(::GetDlgItem(main, 1000), app.Pid()).size()) == 9) break;
+            EXPECT_EQ(sections, 9u);
             ::Sleep(1000);  // let it run a moment: start-up work, the first timer ticks
             EXPECT_FALSE(app.WaitForExit(0));
             ::PostMessageW(main, WM_CLOSE, 0, 0);
