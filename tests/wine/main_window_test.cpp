@@ -155,11 +155,18 @@ private:
     bool m_painted = false;
 };
 
-TEST(MainWindowStart, PaintsWithTheSelectedPageAloneAndHasAllPagesBeforeTheNextMessage) {
+// Start-up's services, as the application object prepares them before its window.
+class MainWindowStart : public ::testing::Test {
+protected:
+    void SetUp() override {
+        theApp.m_gdiplus.Startup();
+        theApp.m_collectors.Build();
+        theApp.m_translate.Load(L"English");
+    }
     ScopedSettings settings;
-    theApp.m_gdiplus.Startup();
-    theApp.m_collectors.Build();
-    theApp.m_translate.Load(L"English");
+};
+
+TEST_F(MainWindowStart, PaintsWithTheSelectedPageAloneAndHasAllPagesBeforeTheNextMessage) {
     FirstPaintProbe dlg{theApp.Context()};
     dlg.DoModal();
     EXPECT_EQ(dlg.pagesAtPaint, 1u);
@@ -197,11 +204,7 @@ private:
     bool m_done = false;
 };
 
-TEST(MainWindowStart, ATreeSelectionBeforeTheOtherPagesExistShowsItsPage) {
-    ScopedSettings settings;
-    theApp.m_gdiplus.Startup();
-    theApp.m_collectors.Build();
-    theApp.m_translate.Load(L"English");
+TEST_F(MainWindowStart, ATreeSelectionBeforeTheOtherPagesExistShowsItsPage) {
     EarlySelectionProbe dlg{theApp.Context()};
     dlg.DoModal();
     EXPECT_TRUE(dlg.chosenShown);
